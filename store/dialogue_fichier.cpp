@@ -1,0 +1,50 @@
+#include "dialogue_fichier.h"
+
+#include <cstdio>
+#include <cstring>
+
+void CheminDossier(const char* chemin, char* dossier) {
+  const char* dernier = strrchr(chemin, '\\');
+  size_t n = dernier ? (size_t)(dernier - chemin) : 0;
+  if (n >= TAILLE_CHEMIN) n = TAILLE_CHEMIN - 1;
+  memcpy(dossier, chemin, n);
+  dossier[n] = 0;
+}
+
+void MessageErreurDialogue(const Plateforme* pf, Poignee fenetre, uint32_t code) {
+  char texte[32];
+  snprintf(texte, sizeof texte, "Erreur #%lu", (unsigned long)code);
+  pf->message(pf->ctx, fenetre, texte, "WARNING", BOITE_OK | ICONE_ERREUR);
+}
+
+uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE_CHEMIN],
+                                       int enregistrer, Poignee fenetre, char* chemin,
+                                       const char* dossier_programme) {
+  char initial[TAILLE_CHEMIN] = {0};
+  if (dernier[0])
+    snprintf(initial, sizeof initial, "%s", dernier);
+  else if (chemin[0])
+    CheminDossier(chemin, initial);
+  if (!initial[0]) snprintf(initial, sizeof initial, "%s", dossier_programme);
+  memset(chemin, 0, TAILLE_CHEMIN);
+
+  static const char filtre[] = "Lorvanix (*.lvx)\0*.lvx*\0";
+  DialogueFichier d = {};
+  d.proprietaire = fenetre;
+  d.filtre = filtre;
+  d.titre = enregistrer ? "Enregistrer sous :" : "Ouvrir :";
+  d.dossier_initial = initial;
+  d.chemin = chemin;
+  d.taille_chemin = TAILLE_CHEMIN;
+  d.extension = enregistrer ? "lvx" : nullptr;
+  d.enregistrer = enregistrer;
+  d.cacher_lecture_seule = 1;
+  d.chemin_doit_exister = 1;
+  d.confirmer_ecrasement = enregistrer;
+  if (pf->dialogue_fichier(pf->ctx, &d)) {
+    CheminDossier(chemin, dernier);
+    return 1;
+  }
+  if (d.erreur) MessageErreurDialogue(pf, fenetre, d.erreur);
+  return 0;
+}

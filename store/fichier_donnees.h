@@ -1,0 +1,27 @@
+// The data file: a 40-byte header holding the magic string, the card bytes
+// as they stand in the store, then the card count as a u32.
+#pragma once
+#include <cstdint>
+
+#include "magasin.h"
+#include "plateforme.h"
+
+enum : uint32_t {
+  TAILLE_ENTETE = 40,
+  TAILLE_TRANSFERT = 65534,  // the transfer buffer lent by the main program
+};
+
+extern const char* const MESSAGE_TITRE;  // "Lorvanix 6.1"
+
+// Replaces the store's cards by those of the file. On success m holds the
+// new block (a block large enough is reused), its sizes and TotalFiches;
+// on failure a message is shown and m is left exactly as it was.
+uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, const char* magie,
+                        Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre);
+
+// Writes the store to the file. The file is written whole to a temporary
+// file beside it and then moved over the old one, unless the drive only has
+// room when the old file's space is reused.
+uint16_t DonneesSauver(const Plateforme* pf, const uint8_t* debut, const uint8_t* fin,
+                       const char* chemin, const char* magie, uint32_t taille, uint32_t total,
+                       Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre);

@@ -1,0 +1,11 @@
+#include "lvxgest.h"
+
+#include "fiche.h"
+
+LVX_API uint8_t* LVX_APPEL determine_pointeur_fiche_suivante(uint8_t* fiche) {
+  return FicheSuivante(fiche);
+}
+
+LVX_API uint8_t* LVX_APPEL determine_pointeur_fiche_precedente(uint8_t* fiche) {
+  return FichePrecedente(fiche);
+}

@@ -1,0 +1,98 @@
+// The seam between the portable core and the operating system: one record of
+// function pointers. The Win32 layer fills it with real calls; the unit tests
+// fill it with a scripted fake. No core file includes <windows.h>.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Window, cursor, memory block and open file handles cross the seam opaque.
+typedef void* Poignee;
+
+// Message box buttons and icons (the platform's own values).
+enum : unsigned {
+  BOITE_OK = 0x00,
+  BOITE_OK_ANNULER = 0x01,
+  BOITE_OUI_NON_ANNULER = 0x03,
+  BOITE_OUI_NON = 0x04,
+  ICONE_ERREUR = 0x10,
+  ICONE_QUESTION = 0x20,
+  ICONE_ATTENTION = 0x30,
+  ICONE_INFORMATION = 0x40,
+};
+
+// Buttons a message box answers with.
+enum : int {
+  REPONSE_OK = 1,
+  REPONSE_ANNULER = 2,
+  REPONSE_OUI = 6,
+  REPONSE_NON = 7,
+};
+
+// A common open or save-as dialog.
+struct DialogueFichier {
+  Poignee proprietaire;         // owner window
+  const char* filtre;           // pairs of NUL-terminated texts, ended by an empty one
+  const char* titre;            // caption
+  const char* dossier_initial;  // folder the dialog opens in
+  char* chemin;                 // in: initial name, out: the chosen full path
+  uint32_t taille_chemin;       // size of chemin in bytes
+  const char* extension;        // default extension, or null
+  int enregistrer;              // 1: save-as dialog, 0: open dialog
+  int cacher_lecture_seule;     // hide the read-only box
+  int chemin_doit_exister;      // the path must exist
+  int confirmer_ecrasement;     // ask before overwriting
+  uint32_t erreur;              // out: extended error code, 0 on OK or cancel
+};
+
+struct Plateforme {
+  void* ctx;  // handed back to every call
+
+  // Message box; returns the REPONSE_ of the button pressed.
+  int (*message)(void* ctx, Poignee proprietaire, const char* texte, const char* titre, unsigned style);
+  void (*curseur)(void* ctx, Poignee curseur);
+  // Repaint a window at once (no message loop runs during a command).
+  void (*redessiner)(void* ctx, Poignee fenetre);
+
+  // Movable memory block of the card store. reallouer returns null and
+  // keeps the old block when it fails; a block is unlocked when reallocated.
+  Poignee (*bloc_allouer)(void* ctx, uint32_t taille);
+  Poignee (*bloc_reallouer)(void* ctx, Poignee bloc, uint32_t taille);
+  uint8_t* (*bloc_verrouiller)(void* ctx, Poignee bloc);
+  void (*bloc_deverrouiller)(void* ctx, Poignee bloc);
+  void (*bloc_liberer)(void* ctx, Poignee bloc);
+
+  // Raw files. ouvrir reads, creer creates or truncates for reading and
+  // writing; both return null on failure.
+  Poignee (*fichier_ouvrir)(void* ctx, const char* chemin);
+  Poignee (*fichier_creer)(void* ctx, const char* chemin);
+  int64_t (*fichier_taille)(void* ctx, Poignee fichier);  // -1 on failure
+  int (*fichier_positionner)(void* ctx, Poignee fichier, int64_t position);
+  size_t (*fichier_lire)(void* ctx, Poignee fichier, void* tampon, size_t n);
+  size_t (*fichier_ecrire)(void* ctx, Poignee fichier, const void* tampon, size_t n);
+  int (*fichier_fermer)(void* ctx, Poignee fichier);  // 0 when buffered data could not be written
+  int (*fichier_existe)(void* ctx, const char* chemin);
+  int (*fichier_supprimer)(void* ctx, const char* chemin);
+  // Moves source over cible, replacing it.
+  int (*fichier_remplacer)(void* ctx, const char* source, const char* cible);
+  // A new empty file with a unique name in dossier; its path goes to chemin (260 bytes).
+  int (*fichier_temporaire)(void* ctx, const char* dossier, char* chemin);
+  // Free bytes of the drive whose root is racine ("C:\"); 0 when unknown.
+  int (*espace_libre)(void* ctx, const char* racine, uint64_t* octets);
+
+  // Open or save-as common dialog: 1 chosen, 0 cancelled or failed (erreur).
+  int (*dialogue_fichier)(void* ctx, DialogueFichier* dialogue);
+
+  // Windows and controls.
+  size_t (*fenetre_texte_longueur)(void* ctx, Poignee fenetre);
+  // Copies at most taille - 1 bytes and a NUL; returns the bytes copied.
+  size_t (*fenetre_texte_lire)(void* ctx, Poignee fenetre, char* tampon, size_t taille);
+  void (*fenetre_texte_ecrire)(void* ctx, Poignee fenetre, const char* texte);
+  int (*edit_modifie)(void* ctx, Poignee edit);
+  void (*edit_modifie_definir)(void* ctx, Poignee edit, int modifie);
+  void (*case_cocher)(void* ctx, Poignee bouton, int cochee);
+  void (*focus)(void* ctx, Poignee fenetre);
+};
+
+// The platform of this process: the Win32 table in the deliverables, the
+// scripted fake in the unit tests.
+const Plateforme* PlateformeSysteme();

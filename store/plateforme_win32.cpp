@@ -1,0 +1,122 @@
+// The seam filled with real Win32 calls; linked into every deliverable.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "plateforme.h"
+
+namespace {
+
+int Message(void*, Poignee proprietaire, const char* texte, const char* titre, unsigned style) {
+  return MessageBoxA((HWND)proprietaire, texte, titre, style);
+}
+
+void Curseur(void*, Poignee curseur) { SetCursor((HCURSOR)curseur); }
+
+void Redessiner(void*, Poignee fenetre) {
+  if (fenetre) RedrawWindow((HWND)fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+Poignee BlocAllouer(void*, uint32_t taille) { return GlobalAlloc(GMEM_MOVEABLE, taille); }
+Poignee BlocReallouer(void*, Poignee bloc, uint32_t taille) {
+  return GlobalReAlloc((HGLOBAL)bloc, taille, GMEM_MOVEABLE);
+}
+uint8_t* BlocVerrouiller(void*, Poignee bloc) { return (uint8_t*)GlobalLock((HGLOBAL)bloc); }
+void BlocDeverrouiller(void*, Poignee bloc) { GlobalUnlock((HGLOBAL)bloc); }
+void BlocLiberer(void*, Poignee bloc) { GlobalFree((HGLOBAL)bloc); }
+
+Poignee Ouvrir(const char* chemin, DWORD acces, DWORD creation) {
+  HANDLE h = CreateFileA(chemin, acces, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+  return h == INVALID_HANDLE_VALUE ? nullptr : (Poignee)h;
+}
+Poignee FichierOuvrir(void*, const char* chemin) { return Ouvrir(chemin, GENERIC_READ, OPEN_EXISTING); }
+Poignee FichierCreer(void*, const char* chemin) {
+  return Ouvrir(chemin, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS);
+}
+int64_t FichierTaille(void*, Poignee f) {
+  LARGE_INTEGER t;
+  return GetFileSizeEx((HANDLE)f, &t) ? t.QuadPart : -1;
+}
+int FichierPositionner(void*, Poignee f, int64_t position) {
+  LARGE_INTEGER p;
+  p.QuadPart = position;
+  return SetFilePointerEx((HANDLE)f, p, nullptr, FILE_BEGIN) != 0;
+}
+size_t FichierLire(void*, Poignee f, void* tampon, size_t n) {
+  DWORD lu = 0;
+  return ReadFile((HANDLE)f, tampon, (DWORD)n, &lu, nullptr) ? lu : 0;
+}
+size_t FichierEcrire(void*, Poignee f, const void* tampon, size_t n) {
+  DWORD ecrit = 0;
+  return WriteFile((HANDLE)f, tampon, (DWORD)n, &ecrit, nullptr) ? ecrit : 0;
+}
+int FichierFermer(void*, Poignee f) { return CloseHandle((HANDLE)f) != 0; }
+int FichierExiste(void*, const char* chemin) {
+  DWORD a = GetFileAttributesA(chemin);
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+int FichierSupprimer(void*, const char* chemin) { return DeleteFileA(chemin) != 0; }
+int FichierRemplacer(void*, const char* source, const char* cible) {
+  return MoveFileExA(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+int FichierTemporaire(void*, const char* dossier, char* chemin) {
+  return GetTempFileNameA(dossier, "lvx", 0, chemin) != 0;
+}
+int EspaceLibre(void*, const char* racine, uint64_t* octets) {
+  DWORD secteurs, octets_secteur, libres, total;
+  if (!GetDiskFreeSpaceA(racine, &secteurs, &octets_secteur, &libres, &total)) return 0;
+  *octets = (uint64_t)secteurs * octets_secteur * libres;
+  return 1;
+}
+
+int DialogueFichierSysteme(void*, DialogueFichier* d) {
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = (HWND)d->proprietaire;
+  ofn.lpstrFilter = d->filtre;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = d->chemin;
+  ofn.nMaxFile = d->taille_chemin;
+  ofn.lpstrInitialDir = d->dossier_initial;
+  ofn.lpstrTitle = d->titre;
+  ofn.lpstrDefExt = d->extension;
+  ofn.Flags = OFN_EXPLORER;
+  if (d->cacher_lecture_seule) ofn.Flags |= OFN_HIDEREADONLY;
+  if (d->chemin_doit_exister) ofn.Flags |= OFN_PATHMUSTEXIST;
+  if (d->confirmer_ecrasement) ofn.Flags |= OFN_OVERWRITEPROMPT;
+  BOOL choisi = d->enregistrer ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  d->erreur = choisi ? 0 : CommDlgExtendedError();
+  return choisi != 0;
+}
+
+size_t TexteLongueur(void*, Poignee f) { return (size_t)GetWindowTextLengthA((HWND)f); }
+size_t TexteLire(void*, Poignee f, char* tampon, size_t taille) {
+  int n = GetWindowTextA((HWND)f, tampon, (int)taille);
+  if (n < 0) n = 0;
+  tampon[n] = 0;
+  return (size_t)n;
+}
+void TexteEcrire(void*, Poignee f, const char* texte) { SetWindowTextA((HWND)f, texte); }
+int EditModifie(void*, Poignee f) { return SendMessageA((HWND)f, EM_GETMODIFY, 0, 0) != 0; }
+void EditModifieDefinir(void*, Poignee f, int modifie) {
+  SendMessageA((HWND)f, EM_SETMODIFY, modifie, 0);
+}
+void CaseCocher(void*, Poignee f, int cochee) {
+  SendMessageA((HWND)f, BM_SETCHECK, cochee ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void Focus(void*, Poignee f) { SetFocus((HWND)f); }
+
+const Plateforme systeme = {
+    nullptr,         Message,          Curseur,           Redessiner,
+    BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
+    BlocLiberer,     FichierOuvrir,    FichierCreer,      FichierTaille,
+    FichierPositionner, FichierLire,   FichierEcrire,     FichierFermer,
+    FichierExiste,   FichierSupprimer, FichierRemplacer,  FichierTemporaire,
+    EspaceLibre,     DialogueFichierSysteme, TexteLongueur, TexteLire,
+    TexteEcrire,     EditModifie,      EditModifieDefinir, CaseCocher,
+    Focus,
+};
+
+}  // namespace
+
+const Plateforme* PlateformeSysteme() { return &systeme; }

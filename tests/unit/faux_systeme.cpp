@@ -1,0 +1,227 @@
+#include "faux_systeme.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+FauxSysteme* installe = nullptr;
+
+FauxSysteme* F(void* ctx) { return (FauxSysteme*)ctx; }
+
+int Message(void* ctx, Poignee proprietaire, const char* texte, const char* titre, unsigned style) {
+  FauxSysteme* f = F(ctx);
+  f->messages.push_back({texte, titre, style, proprietaire});
+  if (f->reponses.empty()) return REPONSE_OK;
+  int r = f->reponses.front();
+  f->reponses.pop_front();
+  return r;
+}
+
+void Curseur(void* ctx, Poignee c) { F(ctx)->curseurs.push_back(c); }
+void Redessiner(void* ctx, Poignee) { F(ctx)->redessins++; }
+
+bool AllocationEchoue(FauxSysteme* f) {
+  if (f->echec_allocation_dans == 0) return false;
+  return --f->echec_allocation_dans == 0;
+}
+
+// A block is a malloc'd record: its size then the bytes.
+struct Bloc {
+  uint32_t taille;
+  int verrous;
+  uint8_t* octets;
+};
+
+Poignee BlocAllouer(void* ctx, uint32_t taille) {
+  FauxSysteme* f = F(ctx);
+  if (AllocationEchoue(f)) return nullptr;
+  Bloc* b = new Bloc{taille, 0, (uint8_t*)malloc(taille ? taille : 1)};
+  f->blocs_vivants++;
+  return b;
+}
+Poignee BlocReallouer(void* ctx, Poignee bloc, uint32_t taille) {
+  FauxSysteme* f = F(ctx);
+  Bloc* b = (Bloc*)bloc;
+  if (b->verrous != 0) return nullptr;  // as the system: a locked block does not move
+  if (AllocationEchoue(f)) return nullptr;
+  // Always move, so that stale pointers show up under the sanitizer.
+  uint8_t* nouveau = (uint8_t*)malloc(taille ? taille : 1);
+  memcpy(nouveau, b->octets, b->taille < taille ? b->taille : taille);
+  free(b->octets);
+  b->octets = nouveau;
+  b->taille = taille;
+  return b;
+}
+uint8_t* BlocVerrouiller(void*, Poignee bloc) {
+  Bloc* b = (Bloc*)bloc;
+  b->verrous++;
+  return b->octets;
+}
+void BlocDeverrouiller(void*, Poignee bloc) { ((Bloc*)bloc)->verrous--; }
+void BlocLiberer(void* ctx, Poignee bloc) {
+  Bloc* b = (Bloc*)bloc;
+  free(b->octets);
+  delete b;
+  F(ctx)->blocs_vivants--;
+}
+
+Poignee FichierOuvrir(void* ctx, const char* chemin) {
+  return fopen(F(ctx)->Linux(chemin).c_str(), "rb");
+}
+Poignee FichierCreer(void* ctx, const char* chemin) {
+  FauxSysteme* f = F(ctx);
+  if (f->creation_echoue) return nullptr;
+  f->fichiers_crees.push_back(chemin);
+  return fopen(f->Linux(chemin).c_str(), "w+b");
+}
+int64_t FichierTaille(void*, Poignee fichier) {
+  struct stat s;
+  if (fstat(fileno((FILE*)fichier), &s) != 0) return -1;
+  return s.st_size;
+}
+int FichierPositionner(void*, Poignee fichier, int64_t position) {
+  return fseeko((FILE*)fichier, position, SEEK_SET) == 0;
+}
+size_t FichierLire(void*, Poignee fichier, void* tampon, size_t n) {
+  return fread(tampon, 1, n, (FILE*)fichier);
+}
+size_t FichierEcrire(void* ctx, Poignee fichier, const void* tampon, size_t n) {
+  FauxSysteme* f = F(ctx);
+  f->ecritures.push_back(n);
+  if (f->ecriture_echoue_apres >= 0 && f->octets_ecrits + (int64_t)n > f->ecriture_echoue_apres) {
+    size_t accepte = (size_t)(f->ecriture_echoue_apres - f->octets_ecrits);
+    size_t ecrit = fwrite(tampon, 1, accepte, (FILE*)fichier);
+    f->octets_ecrits += ecrit;
+    return ecrit;
+  }
+  size_t ecrit = fwrite(tampon, 1, n, (FILE*)fichier);
+  f->octets_ecrits += ecrit;
+  return ecrit;
+}
+int FichierFermer(void*, Poignee fichier) { return fclose((FILE*)fichier) == 0; }
+int FichierExiste(void* ctx, const char* chemin) { return F(ctx)->Existe(chemin); }
+int FichierSupprimer(void* ctx, const char* chemin) {
+  return unlink(F(ctx)->Linux(chemin).c_str()) == 0;
+}
+int FichierRemplacer(void* ctx, const char* source, const char* cible) {
+  FauxSysteme* f = F(ctx);
+  if (f->remplacement_echoue) return 0;
+  return rename(f->Linux(source).c_str(), f->Linux(cible).c_str()) == 0;
+}
+int FichierTemporaire(void* ctx, const char* dossier, char* chemin) {
+  FauxSysteme* f = F(ctx);
+  for (int i = 1; i < 1000; i++) {
+    std::string d = dossier;
+    if (!d.empty() && d.back() != '\\') d += '\\';
+    std::string c = d + "lvx" + std::to_string(i) + ".tmp";
+    if (f->Existe(c)) continue;
+    FILE* x = fopen(f->Linux(c).c_str(), "wb");
+    if (!x) return 0;
+    fclose(x);
+    snprintf(chemin, 260, "%s", c.c_str());
+    return 1;
+  }
+  return 0;
+}
+int EspaceLibre(void* ctx, const char*, uint64_t* octets) {
+  FauxSysteme* f = F(ctx);
+  *octets = f->espace_libre;
+  return f->espace_connu;
+}
+
+int Dialogue(void* ctx, DialogueFichier* d) {
+  FauxSysteme* f = F(ctx);
+  f->dialogues.push_back(*d);
+  f->dossiers_initiaux.push_back(d->dossier_initial ? d->dossier_initial : "");
+  f->titres_dialogues.push_back(d->titre ? d->titre : "");
+  d->erreur = f->erreur_dialogue;
+  if (f->erreur_dialogue || f->choix_fichiers.empty() || f->choix_fichiers.front().empty()) {
+    if (!f->choix_fichiers.empty()) f->choix_fichiers.pop_front();
+    return 0;
+  }
+  snprintf(d->chemin, d->taille_chemin, "%s", f->choix_fichiers.front().c_str());
+  f->choix_fichiers.pop_front();
+  return 1;
+}
+
+size_t TexteLongueur(void* ctx, Poignee h) { return F(ctx)->fenetres[h].texte.size(); }
+size_t TexteLire(void* ctx, Poignee h, char* tampon, size_t taille) {
+  const std::string& t = F(ctx)->fenetres[h].texte;
+  size_t n = t.size() < taille - 1 ? t.size() : taille - 1;
+  memcpy(tampon, t.data(), n);
+  tampon[n] = 0;
+  return n;
+}
+void TexteEcrire(void* ctx, Poignee h, const char* texte) { F(ctx)->fenetres[h].texte = texte; }
+int EditModifie(void* ctx, Poignee h) { return F(ctx)->fenetres[h].modifie; }
+void EditModifieDefinir(void* ctx, Poignee h, int m) { F(ctx)->fenetres[h].modifie = m; }
+void CaseCocher(void* ctx, Poignee h, int c) { F(ctx)->fenetres[h].cochee = c; }
+void Focus(void* ctx, Poignee h) { F(ctx)->focus = h; }
+
+}  // namespace
+
+FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
+  pf = Plateforme{this,          Message,          Curseur,          Redessiner,
+                  BlocAllouer,   BlocReallouer,    BlocVerrouiller,  BlocDeverrouiller,
+                  BlocLiberer,   FichierOuvrir,    FichierCreer,     FichierTaille,
+                  FichierPositionner, FichierLire, FichierEcrire,    FichierFermer,
+                  FichierExiste, FichierSupprimer, FichierRemplacer, FichierTemporaire,
+                  EspaceLibre,   Dialogue,         TexteLongueur,    TexteLire,
+                  TexteEcrire,   EditModifie,      EditModifieDefinir, CaseCocher,
+                  Focus};
+}
+
+FauxSysteme::~FauxSysteme() {
+  if (installe == this) installe = nullptr;
+}
+
+std::string FauxSysteme::Linux(const std::string& c) const {
+  std::string r = c;
+  if (r.size() >= 2 && (r[1] == ':')) r = r.substr(2);
+  for (char& x : r)
+    if (x == '\\') x = '/';
+  return racine + (r.empty() || r[0] != '/' ? "/" : "") + r;
+}
+
+std::string FauxSysteme::Lire(const std::string& c) const {
+  std::ifstream in(Linux(c), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void FauxSysteme::Ecrire(const std::string& c, const std::string& octets) const {
+  std::string l = Linux(c);
+  std::filesystem::create_directories(std::filesystem::path(l).parent_path());
+  std::ofstream out(l, std::ios::binary);
+  out << octets;
+}
+
+int FauxSysteme::Existe(const std::string& c) const {
+  return std::filesystem::is_regular_file(Linux(c));
+}
+
+std::vector<std::string> FauxSysteme::Textes() const {
+  std::vector<std::string> t;
+  for (const MessageVu& m : messages) t.push_back(m.texte);
+  return t;
+}
+
+DossierTemporaire::DossierTemporaire() {
+  char modele[] = "/tmp/lvx-essai-XXXXXX";
+  chemin = mkdtemp(modele);
+}
+
+DossierTemporaire::~DossierTemporaire() { std::filesystem::remove_all(chemin); }
+
+void InstallerFauxSysteme(FauxSysteme* faux) { installe = faux; }
+
+const Plateforme* PlateformeSysteme() { return &installe->pf; }

@@ -1,0 +1,79 @@
+// A scripted platform for the unit tests: records every message and answers
+// from a script, keeps real files under a scratch folder that stands for the
+// drive C:, and fails on request (allocation, creation, writing, disk space).
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plateforme.h"
+
+struct MessageVu {
+  std::string texte;
+  std::string titre;
+  unsigned style;
+  Poignee proprietaire;
+};
+
+struct FenetreFausse {
+  std::string texte;
+  int modifie = 0;
+  int cochee = 0;
+};
+
+struct FauxSysteme {
+  Plateforme pf;
+  std::string racine;  // Linux folder standing for C:\ (no trailing slash)
+
+  std::vector<MessageVu> messages;
+  std::deque<int> reponses;  // answers to the next message boxes; OK when empty
+
+  // Memory: the nth allocation or reallocation from now fails (0: none).
+  int echec_allocation_dans = 0;
+  int blocs_vivants = 0;
+
+  // Files.
+  int creation_echoue = 0;
+  int64_t ecriture_echoue_apres = -1;  // bytes accepted before writes fail
+  int remplacement_echoue = 0;
+  int espace_connu = 1;
+  uint64_t espace_libre = UINT64_C(1) << 40;
+  int64_t octets_ecrits = 0;
+  std::vector<size_t> ecritures;  // size of each write asked for
+  std::vector<std::string> fichiers_crees;
+
+  // File dialogs: the paths chosen, in order; an empty one cancels.
+  std::deque<std::string> choix_fichiers;
+  uint32_t erreur_dialogue = 0;
+  std::vector<DialogueFichier> dialogues;
+  std::vector<std::string> dossiers_initiaux;
+  std::vector<std::string> titres_dialogues;
+
+  std::map<Poignee, FenetreFausse> fenetres;
+  Poignee focus = nullptr;
+  int redessins = 0;
+  std::vector<Poignee> curseurs;
+
+  explicit FauxSysteme(const std::string& racine_dossier);
+  ~FauxSysteme();
+
+  // "C:\a\b.lvx" -> <racine>/a/b.lvx
+  std::string Linux(const std::string& chemin_windows) const;
+  std::string Lire(const std::string& chemin_windows) const;
+  void Ecrire(const std::string& chemin_windows, const std::string& octets) const;
+  int Existe(const std::string& chemin_windows) const;
+  // Texts of the messages seen, in order.
+  std::vector<std::string> Textes() const;
+};
+
+// A fresh scratch folder for one test, removed by the destructor.
+struct DossierTemporaire {
+  std::string chemin;
+  DossierTemporaire();
+  ~DossierTemporaire();
+};
+
+// Makes this fake the platform returned by PlateformeSysteme().
+void InstallerFauxSysteme(FauxSysteme* faux);

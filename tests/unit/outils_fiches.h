@@ -1,0 +1,21 @@
+// Building cards and data files for the tests.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "magasin.h"
+
+using Textes = std::array<std::string, 5>;
+
+// Bytes of one card.
+std::string OctetsFiche(const Textes& t, uint16_t marque = 0);
+// A whole data file: header with this magic, the cards, the count.
+std::string OctetsFichier(const std::string& cartes, uint32_t total,
+                          const std::string& magie = "LorVanix version1 Fichier CARTES");
+// A store on the fake platform holding these cards (card 1 on screen).
+void RemplirMagasin(Magasin* m, const Plateforme* pf, const std::vector<Textes>& fiches,
+                    uint32_t marge = 1000);
+// Texts of the card at p.
+Textes TextesFiche(const uint8_t* p);
