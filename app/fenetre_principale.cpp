@@ -1,0 +1,50 @@
+#include "fenetre_principale.h"
+
+const BoutonOutil BOUTONS_OUTILS[19] = {
+    {0, 490, 109, 110, 111, "Ouvrir un fichier Lorvanix"},
+    {33, 491, 112, 113, 114, "Enregistrer le travail en cours"},
+    {66, 489, 106, 107, 108, "Imprimer les fiches dans l'ordre actuel"},
+    {99, 492, 115, 116, 117, "Couper"},
+    {132, 493, 118, 119, 120, "Copier"},
+    {165, 494, 121, 122, 123, "Coller"},
+    {198, 437, 124, 125, 126, "Dupliquer, recopier la fiche à l'écran"},
+    {231, 427, 127, 128, 129, "Supprimer la fiche à l'écran"},
+    {264, 420, 130, 131, 132, "Créer une nouvelle fiche"},
+    {297, 621, 151, 152, 153, "Se déplacer rapidement dans les fiches précédentes"},
+    {330, 423, 133, 134, 135, "Visualiser la fiche précédente"},
+    {363, 422, 136, 137, 138, "Visualiser la fiche suivante"},
+    {396, 502, 148, 149, 150, "Se déplacer rapidement dans les fiches suivantes"},
+    {429, 627, 154, 155, 156, "Visualiser la fiche marquée précédente"},
+    {462, 628, 157, 158, 159, "Visualiser la fiche marquée suivante"},
+    {495, 629, 160, 161, 162, "Supprimer le marquage de toutes les fiches"},
+    {528, 428, 142, 143, 144, "Rechercher une fiche précédente correspondant aux critères de recherche"},
+    {561, 424, 139, 140, 141, "Configurer, définir les critères de recherche"},
+    {594, 429, 145, 146, 147, "Rechercher une fiche suivante correspondant aux critères de recherche"},
+};
+
+const char* const INFO_CONNECTER = "Se connecter au site ciblé par la fiche en cours";
+const char* const INFO_MARQUAGE = "Drapeau de marquage de la fiche en cours";
+
+const Etiquette ETIQUETTES[9] = {
+    {"BoisBitmap", 0, 0},
+    {"TexteFicheBitmap", 183, 45},
+    {"TexteSurBitmap", 285, 45},
+    {"TexteAuTotalBitmap", 375, 45},
+    {"TexteNomDuSiteBitmap", 35, 71},
+    {"TexteURLBitmap", 35, 101},
+    {"TexteRubriqueBitmap", 35, 131},
+    {"TexteMotsClesBitmap", 35, 161},
+    {"TexteNotesBitmap", 35, 239},
+};
+
+void PositionFenetre(int largeur_ecran, int hauteur_ecran, int* x, int* y) {
+  *x = largeur_ecran >= LARGEUR_FENETRE + 1 ? (largeur_ecran - LARGEUR_FENETRE) / 2 : 0;
+  *y = hauteur_ecran > HAUTEUR_FENETRE ? (hauteur_ecran - HAUTEUR_FENETRE) / 2 : 0;
+}
+
+int LimiterFenetre(int* largeur, int* hauteur) {
+  if (*largeur <= LARGEUR_FENETRE && *hauteur <= HAUTEUR_FENETRE_MAX) return 0;
+  if (*largeur > LARGEUR_FENETRE) *largeur = LARGEUR_FENETRE;
+  if (*hauteur > HAUTEUR_FENETRE_MAX) *hauteur = HAUTEUR_FENETRE_MAX;
+  return 1;
+}

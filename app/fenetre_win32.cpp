@@ -1,0 +1,238 @@
+#include "fenetre_win32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "app/fenetre_principale.h"
+#include "app/programme.h"
+#include "bwcc/bwcc32.h"
+#include "info/lvxinfo.h"
+#include "store/dialogue_fichier.h"
+
+namespace {
+
+const char CLASSE[] = "Lorvanix 6.1";
+
+// The program-wide state, and the Win32 objects that go with it.
+Programme programme;
+HINSTANCE instance_programme;
+HFONT police_fiche;
+HFONT police_impression, police_impression_titre;
+HPEN stylo_impression;
+PRINTDLGA impression;  // print setup record, kept from start-up to quit
+HBITMAP bitmaps_boutons[19][3];
+HWND boutons[19];
+HWND infobulles[21];
+const char* textes_infobulles[21];
+
+HWND Controle(const char* classe, const char* texte, DWORD style, int x, int y, int l, int h,
+              HWND parent, unsigned id) {
+  return CreateWindowA(classe, texte, WS_CHILD | WS_VISIBLE | style, x, y, l, h, parent,
+                       (HMENU)(UINT_PTR)id, instance_programme, nullptr);
+}
+
+void CreerInfobulle(int i, HWND fenetre, HWND controle, const char* texte) {
+  HWND bulle = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | WS_VISIBLE | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenetre, nullptr,
+                               instance_programme, nullptr);
+  TOOLINFOA outil = {};
+  outil.cbSize = TTTOOLINFOA_V2_SIZE;
+  outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  outil.hwnd = fenetre;
+  outil.uId = (UINT_PTR)controle;
+  outil.lpszText = LPSTR_TEXTCALLBACKA;
+  SendMessageA(bulle, TTM_ADDTOOLA, 0, (LPARAM)&outil);
+  infobulles[i] = bulle;
+  textes_infobulles[i] = texte;
+}
+
+// The print dialog's default printer, and the fonts and pen handed to printing.
+void PreparerImpression(HWND fenetre) {
+  impression = PRINTDLGA{};
+  impression.lStructSize = sizeof impression;
+  impression.hwndOwner = fenetre;
+  impression.hInstance = instance_programme;
+  impression.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  PrintDlgA(&impression);
+  police_impression = CreateFontA(320, 0, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH,
+                                  "Times New Roman");
+  police_impression_titre = CreateFontA(320, 0, 0, 0, 700, 0, TRUE, 0, ANSI_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                        DEFAULT_PITCH, "Times New Roman");
+  stylo_impression = CreatePen(PS_SOLID, 22, RGB(0, 0, 0));
+}
+
+void LibererObjetsFenetre() {
+  if (impression.hDC) DeleteDC(impression.hDC);
+  if (impression.hDevMode) GlobalFree(impression.hDevMode);
+  if (impression.hDevNames) GlobalFree(impression.hDevNames);
+  impression = PRINTDLGA{};
+  DeleteObject(police_impression);
+  DeleteObject(police_impression_titre);
+  DeleteObject(stylo_impression);
+  police_impression = police_impression_titre = nullptr;
+  stylo_impression = nullptr;
+}
+
+void CreerControles(HWND f, VueFiche* vue) {
+  vue->fenetre = f;
+  vue->numero = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 225, 45, 60, 18, f, ID_NUMERO_FICHE);
+  vue->total = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 315, 45, 60, 18, f, ID_TOTAL_FICHES);
+  vue->marquage = Controle("borcheck", "Marquage", BS_CHECKBOX, 450, 45, 90, 22, f, ID_MARQUAGE);
+  for (int i = 0; i < 19; i++) {
+    const BoutonOutil& b = BOUTONS_OUTILS[i];
+    boutons[i] = Controle("BORBTN", "", BS_PUSHBUTTON, b.x, 3, 32, 32, f, b.id);
+    const unsigned ids[3] = {b.normal, b.enfonce, b.focus};
+    for (int j = 0; j < 3; j++)
+      bitmaps_boutons[i][j] = LoadBitmapA(instance_programme, MAKEINTRESOURCEA(ids[j]));
+    SendMessageA(boutons[i], BBM_SETBITS, 0, (LPARAM)bitmaps_boutons[i]);
+  }
+  HWND connecter = Controle("BUTTON", "Connecter...", BS_PUSHBUTTON, 35, 45, 95, 21, f,
+                            ID_CONNECTER);
+  PreparerImpression(f);
+  const DWORD simple = WS_BORDER | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+  const DWORD multiple = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | WS_VSCROLL | WS_HSCROLL;
+  vue->champs[CHAMP_NOM] = Controle("EDIT", "", simple, 150, 70, 445, 22, f, ID_NOM);
+  vue->champs[CHAMP_URL] = Controle("EDIT", "", simple, 150, 100, 445, 22, f, ID_URL);
+  vue->champs[CHAMP_RUBRIQUE] = Controle("EDIT", "", simple, 150, 130, 445, 22, f, ID_RUBRIQUE);
+  vue->champs[CHAMP_MOTS_CLES] = Controle("EDIT", "", multiple, 150, 160, 445, 70, f, ID_MOTS_CLES);
+  vue->champs[CHAMP_NOTES] = Controle("EDIT", "", multiple, 35, 260, 560, 130, f, ID_NOTES);
+
+  police_fiche = CreateFontA(18, 0, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, "Times New Roman");
+  for (Poignee champ : vue->champs) SendMessageA((HWND)champ, WM_SETFONT, (WPARAM)police_fiche, TRUE);
+  SendMessageA((HWND)vue->numero, WM_SETFONT, (WPARAM)police_fiche, TRUE);
+  SendMessageA((HWND)vue->total, WM_SETFONT, (WPARAM)police_fiche, TRUE);
+
+  for (int i = 0; i < 19; i++) CreerInfobulle(i, f, boutons[i], BOUTONS_OUTILS[i].info);
+  CreerInfobulle(19, f, connecter, INFO_CONNECTER);
+  CreerInfobulle(20, f, (HWND)vue->marquage, INFO_MARQUAGE);
+}
+
+void Peindre(HWND f) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(f, &ps);
+  HDC memoire = CreateCompatibleDC(dc);
+  for (const Etiquette& e : ETIQUETTES) {
+    HBITMAP image = LoadBitmapA(instance_programme, e.bitmap);
+    if (!image) continue;
+    BITMAP infos;
+    GetObjectA(image, sizeof infos, &infos);
+    HGDIOBJ ancien = SelectObject(memoire, image);
+    BitBlt(dc, e.x, e.y, infos.bmWidth, infos.bmHeight, memoire, 0, 0, SRCCOPY);
+    SelectObject(memoire, ancien);
+    DeleteObject(image);
+  }
+  DeleteDC(memoire);
+  EndPaint(f, &ps);
+}
+
+void LimiterTaille(HWND f) {
+  RECT r;
+  GetWindowRect(f, &r);
+  int largeur = r.right - r.left, hauteur = r.bottom - r.top;
+  if (LimiterFenetre(&largeur, &hauteur)) MoveWindow(f, r.left, r.top, largeur, hauteur, TRUE);
+}
+
+void Detruire(HWND f) {
+  LibererObjetsFenetre();
+  DestroyWindow(f);
+}
+
+LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_PAINT:
+      Peindre(f);
+      return 0;
+    case WM_NCPAINT:
+      LimiterTaille(f);
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(w) != WA_INACTIVE && !IsIconic(f) && programme.ChampCourant)
+        SetFocus((HWND)programme.ChampCourant);
+      return 0;
+    case WM_COMMAND:
+      if (programme.pf &&
+          ProgrammeCommande(&programme, LOWORD(w), HIWORD(w), (Poignee)l))
+        Detruire(f);
+      return 0;
+    case WM_NOTIFY: {
+      NMHDR* entete = (NMHDR*)l;
+      if (entete->code == TTN_GETDISPINFOA) {
+        for (int i = 0; i < 21; i++) {
+          if (entete->hwndFrom != infobulles[i]) continue;
+          NMTTDISPINFOA* d = (NMTTDISPINFOA*)l;
+          d->lpszText = (char*)textes_infobulles[i];
+          d->hinst = nullptr;
+        }
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      if (!programme.pf || ProgrammeQuitter(&programme)) Detruire(f);
+      return 0;
+    case WM_QUERYENDSESSION:
+      if (programme.pf) ProgrammeFinDeSession(&programme);
+      return TRUE;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(f, message, w, l);
+}
+
+}  // namespace
+
+BOOL FenetreEnregistrerClasse(HINSTANCE instance) {
+  instance_programme = instance;
+  WNDCLASSA classe = {};
+  classe.style = CS_HREDRAW | CS_VREDRAW;
+  classe.lpfnWndProc = Procedure;
+  classe.hInstance = instance;
+  classe.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ID_ICONE));
+  classe.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+  classe.hbrBackground = (HBRUSH)(COLOR_MENU + 1);
+  classe.lpszMenuName = MAKEINTRESOURCEA(ID_MENU);
+  classe.lpszClassName = CLASSE;
+  return RegisterClassA(&classe) != 0;
+}
+
+HWND FenetreCreer(HINSTANCE instance) {
+  int x, y;
+  PositionFenetre(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &x, &y);
+  return CreateWindowA(CLASSE, "Lorvanix 6.1 ", WS_OVERLAPPEDWINDOW, x, y, LARGEUR_FENETRE,
+                       HAUTEUR_FENETRE, nullptr, nullptr, instance, nullptr);
+}
+
+BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_commande) {
+  HCURSOR fleche = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+  HCURSOR attente = LoadCursorA(nullptr, (LPCSTR)IDC_WAIT);
+  SetCursor(fleche);
+  BWCCRegister(instance);
+  InitCommonControls();
+
+  VueFiche vue = {};
+  CreerControles(f, &vue);
+  if (!ProgrammeInitialiser(&programme, PlateformeSysteme(), vue, fleche, attente)) {
+    ProgrammeLiberer(&programme);
+    Detruire(f);
+    return FALSE;
+  }
+  ShowWindow(f, montrer);
+  UpdateWindow(f);
+  SetFocus((HWND)vue.champs[CHAMP_NOM]);
+
+  AfficherLvxInform(0, f);
+
+  char module[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, module, TAILLE_CHEMIN);
+  CheminDossier(module, programme.DossierProgramme);
+  if (!ProgrammeDemarrer(&programme, ligne_commande)) {
+    ProgrammeLiberer(&programme);
+    Detruire(f);
+    return FALSE;
+  }
+  return TRUE;
+}

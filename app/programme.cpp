@@ -1,0 +1,337 @@
+#include "programme.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fichier_donnees.h"
+#include "lvxfiles.h"
+
+const char* const MAGIE_FICHIER = "LorVanix version1 Fichier CARTES";
+
+namespace {
+
+const char* const TITRE = "Lorvanix 6.1";
+const char* const MEMOIRE_IMPOSSIBLE = "Allocation de mémoire impossible !";
+
+void Copier(char* dest, const char* source, size_t taille) { snprintf(dest, taille, "%s", source); }
+
+int UnChampModifie(Programme* p) {
+  for (Poignee champ : p->vue.champs)
+    if (p->pf->edit_modifie(p->pf->ctx, champ)) return 1;
+  return 0;
+}
+
+void ChampsNonModifies(Programme* p) {
+  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
+}
+
+void Curseur(Programme* p, Poignee c) { p->pf->curseur(p->pf->ctx, c); }
+
+// Empties the card view and the store down to one empty card.
+int NouveauMagasin(Programme* p) {
+  const Plateforme* pf = p->pf;
+  for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+  p->EtatMarquage = 0;
+  pf->case_cocher(pf->ctx, p->vue.marquage, 0);
+  if (!MagasinNouveau(&p->magasin, pf)) {
+    pf->message(pf->ctx, p->vue.fenetre, MEMOIRE_IMPOSSIBLE, TITRE, BOITE_OK | ICONE_ERREUR);
+    return 0;
+  }
+  p->FicheModifiee = 0;
+  ChampsNonModifies(p);
+  ProgrammeCompteurs(p);
+  return 1;
+}
+
+// Takes the store back from lvxfiles after a successful load.
+void ReprendreMagasinCharge(Programme* p, const char* chemin) {
+  Magasin* m = &p->magasin;
+  m->TailleTotaleFiches = Util_Dll_lvxfiles_Recuperer_TailleTotaleFiches();
+  m->longSize = Util_Dll_lvxfiles_Recuperer_longSize();
+  m->TotalFiches = Util_Dll_lvxfiles_Recuperer_TotalFiches();
+  m->lpDebutMem = Util_Dll_lvxfiles_Recuperer_lpDebutMem();
+  m->lpFinMem = Util_Dll_lvxfiles_Recuperer_lpFinMem();
+  m->GlobalDebutMem = Util_Dll_lvxfiles_Recuperer_GlobalDebutMem();
+  m->lpFicheEcran = m->lpDebutMem;
+  m->NumFiche = 1;
+  ProgrammeAfficherFiche(p);
+  ProgrammeCompteurs(p);
+  p->TravailModifie = 0;
+  Copier(p->NomFichier, chemin, sizeof p->NomFichier);
+  Copier(p->NomFichierPrecedent, chemin, sizeof p->NomFichierPrecedent);
+  ProgrammeTitre(p, p->NomFichier);
+}
+
+int Charger(Programme* p) {
+  Magasin* m = &p->magasin;
+  if (!Util_Dll_lvxfiles_charger_fichier(p->NomFichier, (char*)MAGIE_FICHIER, p->fleche,
+                                         p->attente, m->lpDebutMem, m->lpFinMem, m->longSize,
+                                         p->TamponTransfert, m->GlobalDebutMem, p->vue.fenetre))
+    return 0;
+  ReprendreMagasinCharge(p, p->NomFichier);
+  return 1;
+}
+
+// Writes the store under the current file name.
+int SauverSousNomCourant(Programme* p) {
+  Magasin* m = &p->magasin;
+  if (!Util_Dll_lvxfiles_sauver_fichier(m->lpDebutMem, m->lpFinMem, p->NomFichier,
+                                        (char*)MAGIE_FICHIER, m->TailleTotaleFiches,
+                                        m->TotalFiches, p->fleche, p->attente,
+                                        p->TamponTransfert, p->vue.fenetre)) {
+    Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+    return 0;
+  }
+  p->TravailModifie = 0;
+  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  ProgrammeTitre(p, p->NomFichier);
+  return 1;
+}
+
+int ChoisirNomEnregistrement(Programme* p) {
+  if (Util_Dll_lvxfiles_EnregistrerFichierSous(p->vue.fenetre, p->NomFichier,
+                                               p->DossierProgramme))
+    return 1;
+  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  return 0;
+}
+
+void FocusChampCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
+
+}  // namespace
+
+void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]) {
+  while (*ligne == '"') ligne++;
+  size_t n = 0;
+  while (ligne[n] && ligne[n] != '"' && n < TAILLE_NOM_FICHIER - 1) n++;
+  memcpy(nom, ligne, n);
+  nom[n] = 0;
+}
+
+int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
+                         Poignee attente) {
+  p->pf = pf;
+  p->vue = vue;
+  p->MaxFiches = MAX_FICHES;
+  p->ChampCourant = vue.champs[CHAMP_NOM];
+  p->fleche = fleche;
+  p->attente = attente;
+  const uint32_t tailles[4] = {TAILLE_TRANSFERT, TAILLE_RECHERCHE, TAILLE_RECHERCHE,
+                               TAILLE_RECHERCHE};
+  uint8_t* adresses[4] = {};
+  for (int i = 0; i < 4; i++) {
+    p->blocs_tampons[i] = pf->bloc_allouer(pf->ctx, tailles[i]);
+    if (!p->blocs_tampons[i]) {
+      pf->message(pf->ctx, vue.fenetre, MEMOIRE_IMPOSSIBLE, TITRE, BOITE_OK | ICONE_ERREUR);
+      return 0;
+    }
+    adresses[i] = pf->bloc_verrouiller(pf->ctx, p->blocs_tampons[i]);
+    adresses[i][0] = 0;
+  }
+  p->TamponTransfert = adresses[0];
+  p->ExpressionRecherche = (char*)adresses[1];
+  p->TamponRecherche = (char*)adresses[2];
+  p->TamponRechercheEcran = (char*)adresses[3];
+  return 1;
+}
+
+int ProgrammeDemarrer(Programme* p, const char* ligne_commande) {
+  if (!ProgrammeNouveauTravail(p)) return 0;
+  if (ligne_commande && ligne_commande[0]) {
+    LigneCommandeFichier(ligne_commande, p->NomFichier);
+    ProgrammeCharger(p, p->NomFichier);
+  }
+  return 1;
+}
+
+void ProgrammeAfficherFiche(Programme* p) {
+  const Plateforme* pf = p->pf;
+  const uint8_t* fiche = p->magasin.lpFicheEcran;
+  p->EtatMarquage = LireMot(fiche);
+  pf->case_cocher(pf->ctx, p->vue.marquage, p->EtatMarquage != 0);
+  for (int i = 0; i < (int)NB_CHAMPS; i++)
+    pf->fenetre_texte_ecrire(pf->ctx, p->vue.champs[i], FicheTexte(fiche, i, nullptr));
+  p->FicheModifiee = 0;
+  ChampsNonModifies(p);
+  pf->focus(pf->ctx, p->vue.champs[CHAMP_NOM]);
+  p->ChampCourant = p->vue.champs[CHAMP_NOM];
+}
+
+void ProgrammeCompteur(Programme* p, Poignee compteur, int32_t nombre) {
+  char texte[16];
+  snprintf(texte, sizeof texte, "%07ld", (long)nombre);
+  p->pf->fenetre_texte_ecrire(p->pf->ctx, compteur, texte);
+}
+
+void ProgrammeCompteurs(Programme* p) {
+  ProgrammeCompteur(p, p->vue.numero, p->magasin.NumFiche);
+  ProgrammeCompteur(p, p->vue.total, p->magasin.TotalFiches);
+}
+
+int ProgrammeReecrire(Programme* p) {
+  const Plateforme* pf = p->pf;
+  if (!p->FicheModifiee && !UnChampModifie(p)) return 1;
+  std::string textes[NB_CHAMPS];
+  const char* pointeurs[NB_CHAMPS];
+  uint32_t longueurs[NB_CHAMPS];
+  for (uint32_t i = 0; i < NB_CHAMPS; i++) {
+    size_t n = pf->fenetre_texte_longueur(pf->ctx, p->vue.champs[i]);
+    if (n > LONGUEUR_CHAMP_MAX) n = LONGUEUR_CHAMP_MAX;
+    textes[i].resize(n + 1);
+    n = pf->fenetre_texte_lire(pf->ctx, p->vue.champs[i], &textes[i][0], n + 1);
+    textes[i].resize(n);
+    pointeurs[i] = textes[i].c_str();
+    longueurs[i] = (uint32_t)n;
+  }
+  if (!MagasinReecrireFiche(&p->magasin, pf, p->EtatMarquage, pointeurs, longueurs)) {
+    ProgrammeEchecMemoire(p);
+    return 0;
+  }
+  p->FicheModifiee = 0;
+  ChampsNonModifies(p);
+  p->TravailModifie = 1;
+  return 1;
+}
+
+void ProgrammeTitre(Programme* p, const char* chemin) {
+  std::string titre = "Lorvanix 6.1 ";
+  const char* nom = strrchr(chemin, '\\');
+  titre += chemin[0] ? (nom ? nom + 1 : chemin) : "Sans-Nom";
+  p->pf->fenetre_texte_ecrire(p->pf->ctx, p->vue.fenetre, titre.c_str());
+}
+
+int ProgrammeInviteSauvegarde(Programme* p) {
+  if (!p->TravailModifie && !UnChampModifie(p)) return 1;
+  int r = p->pf->message(p->pf->ctx, nullptr,
+                         "Souhaitez vous sauvegarder les modifications du travail en cours ?",
+                         TITRE, BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
+  if (r == REPONSE_ANNULER) return 0;
+  if (r == REPONSE_NON) return 1;
+  return ProgrammeEnregistrer(p);
+}
+
+int ProgrammeNouveauTravail(Programme* p) {
+  Curseur(p, p->attente);
+  if (!ProgrammeInviteSauvegarde(p)) {
+    Curseur(p, p->fleche);
+    return 1;
+  }
+  p->NomFichier[0] = 0;
+  p->NomFichierPrecedent[0] = 0;
+  ProgrammeTitre(p, "");
+  if (!NouveauMagasin(p)) return 0;
+  p->TravailModifie = 0;
+  p->ChampCourant = p->vue.champs[CHAMP_NOM];
+  Curseur(p, p->fleche);
+  return 1;
+}
+
+void ProgrammeEchecMemoire(Programme* p) {
+  const Plateforme* pf = p->pf;
+  pf->message(pf->ctx, p->vue.fenetre,
+              "Allocation de mémoire impossible. La session en cours va être initialisée pour "
+              "éviter le plantage de votre ordinateur.",
+              TITRE, BOITE_OK | ICONE_ERREUR);
+  Curseur(p, p->attente);
+  p->NomFichier[0] = 0;
+  p->NomFichierPrecedent[0] = 0;
+  ProgrammeTitre(p, "");
+  // The old block is of no use any more: start again from a fresh one.
+  if (p->magasin.lpDebutMem) MagasinLiberer(&p->magasin, pf);
+  p->magasin = Magasin{};
+  NouveauMagasin(p);
+  p->TravailModifie = 0;
+  p->ChampCourant = p->vue.champs[CHAMP_NOM];
+  Curseur(p, p->fleche);
+}
+
+int ProgrammeCharger(Programme* p, const char* chemin) {
+  if (chemin != p->NomFichier) Copier(p->NomFichier, chemin, sizeof p->NomFichier);
+  if (Charger(p)) return 1;
+  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  return 0;
+}
+
+int ProgrammeOuvrir(Programme* p) {
+  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  if (Util_Dll_lvxfiles_OuvrirFichier(p->vue.fenetre, p->NomFichier, p->DossierProgramme) &&
+      Charger(p))
+    return 1;
+  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  return 0;
+}
+
+int ProgrammeEnregistrer(Programme* p) {
+  if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 1;
+  if (!ProgrammeReecrire(p)) return 0;
+  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  if (!p->NomFichier[0] && !ChoisirNomEnregistrement(p)) return 0;
+  return SauverSousNomCourant(p);
+}
+
+int ProgrammeEnregistrerSous(Programme* p) {
+  if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 0;
+  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  if (!ChoisirNomEnregistrement(p)) return 0;
+  if (!ProgrammeReecrire(p)) return 0;
+  return SauverSousNomCourant(p);
+}
+
+void ProgrammeLiberer(Programme* p) {
+  MagasinLiberer(&p->magasin, p->pf);
+  for (Poignee& bloc : p->blocs_tampons) {
+    if (!bloc) continue;
+    p->pf->bloc_deverrouiller(p->pf->ctx, bloc);
+    p->pf->bloc_liberer(p->pf->ctx, bloc);
+    bloc = nullptr;
+  }
+  p->TamponTransfert = nullptr;
+  p->ExpressionRecherche = p->TamponRecherche = p->TamponRechercheEcran = nullptr;
+}
+
+int ProgrammeQuitter(Programme* p) {
+  if (!ProgrammeInviteSauvegarde(p)) return 0;
+  ProgrammeLiberer(p);
+  return 1;
+}
+
+void ProgrammeFinDeSession(Programme* p) {
+  if (!p->TravailModifie && !UnChampModifie(p)) return;
+  int r = p->pf->message(
+      p->pf->ctx, nullptr,
+      "Souhaitez vous sauvegarder les modifications du travail en cours avec Lorvanix 6.1 ?",
+      TITRE, BOITE_OUI_NON | ICONE_QUESTION);
+  if (r == REPONSE_OUI) ProgrammeEnregistrer(p);
+}
+
+int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
+  if (notification == NOTIFICATION_FOCUS) {
+    for (Poignee champ : p->vue.champs)
+      if (champ == source) p->ChampCourant = champ;
+  }
+  switch (id) {
+    case CMD_NOUVEAU:
+      if (ProgrammeNouveauTravail(p)) return 0;
+      ProgrammeLiberer(p);
+      return 1;
+    case CMD_OUVRIR:
+    case CMD_BOUTON_OUVRIR:
+      if (ProgrammeInviteSauvegarde(p)) ProgrammeOuvrir(p);
+      FocusChampCourant(p);
+      return 0;
+    case CMD_ENREGISTRER:
+    case CMD_BOUTON_ENREGISTRER:
+      ProgrammeEnregistrer(p);
+      FocusChampCourant(p);
+      return 0;
+    case CMD_ENREGISTRER_SOUS:
+      ProgrammeEnregistrerSous(p);
+      FocusChampCourant(p);
+      return 0;
+    case CMD_QUITTER:
+      return ProgrammeQuitter(p);
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,101 @@
+// The main program's state for the life of the process, and the operations
+// on the card view that every command shares.
+#pragma once
+#include <cstdint>
+
+#include "fiche.h"
+#include "magasin.h"
+#include "plateforme.h"
+
+enum : uint32_t {
+  TAILLE_NOM_FICHIER = 256,
+  TAILLE_DOSSIER_PROGRAMME = 556,
+  TAILLE_CHEMIN_IMPORT = 300,
+  TAILLE_RECHERCHE = 10001,
+};
+
+extern const char* const MAGIE_FICHIER;  // "LorVanix version1 Fichier CARTES"
+
+// Command ids handled here.
+enum : unsigned {
+  CMD_QUITTER = 308,
+  CMD_OUVRIR = 414,
+  CMD_ENREGISTRER_SOUS = 415,
+  CMD_ENREGISTRER = 416,
+  CMD_NOUVEAU = 417,
+  CMD_BOUTON_OUVRIR = 490,
+  CMD_BOUTON_ENREGISTRER = 491,
+  NOTIFICATION_FOCUS = 0x0100,  // an edit control received the focus
+};
+
+// The windows of the card view.
+struct VueFiche {
+  Poignee fenetre;            // main window
+  Poignee numero;             // card number counter
+  Poignee total;              // card total counter
+  Poignee marquage;           // mark box
+  Poignee champs[NB_CHAMPS];  // the five field edits, in field order
+};
+
+struct Programme {
+  const Plateforme* pf;
+  VueFiche vue;
+  Magasin magasin;
+  int32_t MaxFiches;
+  uint16_t TravailModifie;  // the work differs from its file
+  uint16_t FicheModifiee;   // rewrite the card on screen even if no edit says so
+  uint16_t EtatMarquage;    // mark word of the card on screen
+  Poignee ChampCourant;     // field edit that last had the focus
+  char NomFichier[TAILLE_NOM_FICHIER];
+  char NomFichierPrecedent[TAILLE_NOM_FICHIER];
+  char DossierProgramme[TAILLE_DOSSIER_PROGRAMME];
+  char CheminNavigateur[TAILLE_NOM_FICHIER];
+  char CheminSignets[TAILLE_CHEMIN_IMPORT];
+  char CheminCourrier[TAILLE_CHEMIN_IMPORT];
+  char DossierFavoris[TAILLE_CHEMIN_IMPORT];
+  char DossierExtraWeb[TAILLE_CHEMIN_IMPORT];
+  Poignee fleche, attente;  // cursors
+  // Buffers lent to the libraries.
+  Poignee blocs_tampons[4];
+  uint8_t* TamponTransfert;
+  char* ExpressionRecherche;
+  char* TamponRecherche;
+  char* TamponRechercheEcran;
+};
+
+// Allocates the lent buffers; 0 after "Allocation de mémoire impossible !".
+int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
+                         Poignee attente);
+// Steps of start-up after the information box: a new work in progress, then
+// the file named on the command line. 0 when the program must quit.
+int ProgrammeDemarrer(Programme* p, const char* ligne_commande);
+
+void ProgrammeAfficherFiche(Programme* p);
+void ProgrammeCompteur(Programme* p, Poignee compteur, int32_t nombre);
+void ProgrammeCompteurs(Programme* p);
+// Rewrites the edited card on screen into the store. 0 when the store could
+// not grow: the memory-failure reset has run.
+int ProgrammeReecrire(Programme* p);
+void ProgrammeTitre(Programme* p, const char* chemin);
+// 1: go on, 0: stay.
+int ProgrammeInviteSauvegarde(Programme* p);
+// New, empty work in progress. 0 when the first block cannot be had.
+int ProgrammeNouveauTravail(Programme* p);
+// After a library gave no block back: the work in progress is lost.
+void ProgrammeEchecMemoire(Programme* p);
+// Loads a data file without a dialog; on failure the previous name comes back.
+int ProgrammeCharger(Programme* p, const char* chemin);
+int ProgrammeOuvrir(Programme* p);
+int ProgrammeEnregistrer(Programme* p);
+int ProgrammeEnregistrerSous(Programme* p);
+// Quit: 1 when everything is released and the window may be destroyed.
+int ProgrammeQuitter(Programme* p);
+void ProgrammeLiberer(Programme* p);
+// The system asks whether it may end the session.
+void ProgrammeFinDeSession(Programme* p);
+// A command message; 1 when the main window must now be destroyed.
+int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source);
+
+// The data file named on a command line: leading double quotes skipped,
+// up to the next double quote or the end.
+void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]);
