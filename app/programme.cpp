@@ -14,7 +14,13 @@ namespace {
 const char* const TITRE = "Lorvanix 6.1";
 const char* const MEMOIRE_IMPOSSIBLE = "Allocation de mémoire impossible !";
 
-void Copier(char* dest, const char* source, size_t taille) { snprintf(dest, taille, "%s", source); }
+// Copies a path between the program's buffers, cutting it to the destination.
+void Copier(char* dest, const char* source, size_t taille) {
+  if (dest == source) return;
+  size_t n = strnlen(source, taille - 1);
+  memmove(dest, source, n);
+  dest[n] = 0;
+}
 
 int UnChampModifie(Programme* p) {
   for (Poignee champ : p->vue.champs)
