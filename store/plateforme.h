@@ -20,6 +20,13 @@ enum : unsigned {
   ICONE_INFORMATION = 0x40,
 };
 
+// Shell special folders (the platform's own values).
+enum : int {
+  DOSSIER_MES_DOCUMENTS = 0x05,
+  DOSSIER_FAVORIS = 0x06,
+  DOSSIER_MENU_DEMARRER = 0x0b,
+};
+
 // Buttons a message box answers with.
 enum : int {
   REPONSE_OK = 1,
@@ -91,6 +98,14 @@ struct Plateforme {
   void (*edit_modifie_definir)(void* ctx, Poignee edit, int modifie);
   void (*case_cocher)(void* ctx, Poignee bouton, int cochee);
   void (*focus)(void* ctx, Poignee fenetre);
+
+  // Full path of the module loaded as instance, at most taille - 1 bytes and
+  // a NUL; returns the bytes copied.
+  uint32_t (*module_chemin)(void* ctx, Poignee instance, char* chemin, uint32_t taille);
+  // The next character of an 8-bit text (a NUL stays where it is).
+  const char* (*caractere_suivant)(void* ctx, const char* texte);
+  // A shell folder (DOSSIER_) into chemin (260 bytes); 0 when unknown.
+  int (*dossier_special)(void* ctx, int quel, char* chemin);
 };
 
 // The platform of this process: the Win32 table in the deliverables, the

@@ -1,6 +1,7 @@
 // The seam filled with real Win32 calls; linked into every deliverable.
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include "plateforme.h"
 
@@ -106,6 +107,31 @@ void CaseCocher(void*, Poignee f, int cochee) {
 }
 void Focus(void*, Poignee f) { SetFocus((HWND)f); }
 
+uint32_t ModuleChemin(void*, Poignee instance, char* chemin, uint32_t taille) {
+  DWORD n = GetModuleFileNameA((HMODULE)instance, chemin, taille);
+  // A cut path comes back unterminated on some systems.
+  if (n >= taille) n = taille - 1;
+  chemin[n] = 0;
+  return n;
+}
+
+const char* CaractereSuivant(void*, const char* texte) { return CharNextA(texte); }
+
+int DossierSpecial(void*, int quel, char* chemin) {
+  chemin[0] = 0;
+  LPITEMIDLIST liste = nullptr;
+  if (SHGetSpecialFolderLocation(nullptr, quel, &liste) != S_OK) return 0;
+  BOOL trouve = SHGetPathFromIDListA(liste, chemin);
+  // The shell's list is freed with the shell's allocator.
+  IMalloc* allocateur = nullptr;
+  if (SHGetMalloc(&allocateur) == S_OK) {
+    allocateur->Free(liste);
+    allocateur->Release();
+  }
+  if (!trouve) chemin[0] = 0;
+  return trouve != 0;
+}
+
 const Plateforme systeme = {
     nullptr,         Message,          Curseur,           Redessiner,
     BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
@@ -114,7 +140,7 @@ const Plateforme systeme = {
     FichierExiste,   FichierSupprimer, FichierRemplacer,  FichierTemporaire,
     EspaceLibre,     DialogueFichierSysteme, TexteLongueur, TexteLire,
     TexteEcrire,     EditModifie,      EditModifieDefinir, CaseCocher,
-    Focus,
+    Focus,           ModuleChemin,     CaractereSuivant,  DossierSpecial,
 };
 
 }  // namespace

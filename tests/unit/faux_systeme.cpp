@@ -166,6 +166,21 @@ void EditModifieDefinir(void* ctx, Poignee h, int m) { F(ctx)->fenetres[h].modif
 void CaseCocher(void* ctx, Poignee h, int c) { F(ctx)->fenetres[h].cochee = c; }
 void Focus(void* ctx, Poignee h) { F(ctx)->focus = h; }
 
+uint32_t ModuleChemin(void* ctx, Poignee, char* chemin, uint32_t taille) {
+  snprintf(chemin, taille, "%s", F(ctx)->chemin_module.c_str());
+  return (uint32_t)strlen(chemin);
+}
+// Western code page: one byte, one character.
+const char* CaractereSuivant(void*, const char* texte) { return *texte ? texte + 1 : texte; }
+int DossierSpecial(void* ctx, int quel, char* chemin) {
+  FauxSysteme* f = F(ctx);
+  auto d = f->dossiers_speciaux.find(quel);
+  chemin[0] = 0;
+  if (d == f->dossiers_speciaux.end()) return 0;
+  snprintf(chemin, 260, "%s", d->second.c_str());
+  return 1;
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -176,7 +191,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
                   FichierExiste, FichierSupprimer, FichierRemplacer, FichierTemporaire,
                   EspaceLibre,   Dialogue,         TexteLongueur,    TexteLire,
                   TexteEcrire,   EditModifie,      EditModifieDefinir, CaseCocher,
-                  Focus};
+                  Focus,         ModuleChemin,     CaractereSuivant, DossierSpecial};
 }
 
 FauxSysteme::~FauxSysteme() {

@@ -56,6 +56,10 @@ struct FauxSysteme {
   int redessins = 0;
   std::vector<Poignee> curseurs;
 
+  // Module path given for any instance, and the shell folders known (by DOSSIER_).
+  std::string chemin_module = "C:\\Program Files\\Lorvanix\\lorvanix.exe";
+  std::map<int, std::string> dossiers_speciaux;
+
   explicit FauxSysteme(const std::string& racine_dossier);
   ~FauxSysteme();
 

@@ -181,7 +181,6 @@ TEST_F(ProgrammeTest, OuiEnregistreParLeDialogueEtLeFichierTientLaFiche) {
   faux.choix_fichiers = {"C:\\sauve.lvx"};
   EXPECT_EQ(ProgrammeQuitter(&p), 1);
   EXPECT_EQ(faux.titres_dialogues, std::vector<std::string>{"Enregistrer sous :"});
-  EXPECT_EQ(faux.dossiers_initiaux[0], "C:\\Lorvanix");
   EXPECT_EQ(faux.Lire("C:\\sauve.lvx"),
             OctetsFichier(OctetsFiche({"", "https://www.service-public.fr/", "", "", ""}), 1));
 }
