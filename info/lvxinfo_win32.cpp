@@ -1,4 +1,6 @@
 // The information box: a picture, a read-only text about the program and OK.
+#include <windows.h>
+
 #include "info/lvxinfo.h"
 
 #include "info/lvxinfo_ids.h"
@@ -60,7 +62,7 @@ static INT_PTR CALLBACK InfoProc(HWND boite, UINT message, WPARAM w, LPARAM l) {
   }
 }
 
-LVX_API unsigned short LVX_APPEL AfficherLvxInform(int /* reserve */, HWND proprietaire) {
-  INT_PTR r = DialogBoxParamW(InfoInstance(), L"LVXINFOBOX", proprietaire, InfoProc, 0);
+LVX_API uint16_t LVX_APPEL AfficherLvxInform(int /* reserve */, void* proprietaire) {
+  INT_PTR r = DialogBoxParamW(InfoInstance(), L"LVXINFOBOX", (HWND)proprietaire, InfoProc, 0);
   return r == 1 ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #include "fichier_donnees.h"
 
+#include <cstdio>
 #include <cstring>
 
 const char* const MESSAGE_TITRE = "Lorvanix 6.1";
@@ -130,7 +131,7 @@ void DossierDe(const char* chemin, char* dossier, size_t taille) {
   const char* dernier = strrchr(chemin, '\\');
   size_t n = dernier ? (size_t)(dernier - chemin) + 1 : 0;
   if (n == 0 || n >= taille) {
-    strcpy(dossier, ".");
+    snprintf(dossier, taille, ".");
     return;
   }
   memcpy(dossier, chemin, n);
@@ -158,8 +159,8 @@ uint16_t DonneesSauver(const Plateforme* pf, const uint8_t* debut, const uint8_t
   if (fin == debut) return 1;
 
   uint64_t besoin = (uint64_t)taille + TAILLE_ENTETE + 4;
-  char racine[4] = {0};
-  strncpy(racine, chemin, 3);
+  char racine[4];
+  snprintf(racine, sizeof racine, "%s", chemin);
   uint64_t libre = 0;
   int libre_connu = pf->espace_libre(pf->ctx, racine, &libre);
   uint64_t ancien = 0;

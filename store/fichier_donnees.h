@@ -13,9 +13,10 @@ enum : uint32_t {
 
 extern const char* const MESSAGE_TITRE;  // "Lorvanix 6.1"
 
-// Replaces the store's cards by those of the file. On success m holds the
-// new block (a block large enough is reused), its sizes and TotalFiches;
-// on failure a message is shown and m is left exactly as it was.
+// Replaces the store's cards by those of the file. The cards are read into
+// a new block (of the old size, or of the file's cards + 1,000 bytes when
+// larger), which replaces the old one only once the whole file has walked
+// right: on failure a message is shown and m is left exactly as it was.
 uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, const char* magie,
                         Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre);
 

@@ -27,6 +27,9 @@ enum : int {
   DOSSIER_MENU_DEMARRER = 0x0b,
 };
 
+// What an edit control is asked to do with its selection.
+enum ActionEdit { EDIT_ANNULER, EDIT_COUPER, EDIT_COPIER, EDIT_COLLER };
+
 // Buttons a message box answers with.
 enum : int {
   REPONSE_OK = 1,
@@ -106,6 +109,22 @@ struct Plateforme {
   const char* (*caractere_suivant)(void* ctx, const char* texte);
   // A shell folder (DOSSIER_) into chemin (260 bytes); 0 when unknown.
   int (*dossier_special)(void* ctx, int quel, char* chemin);
+
+  // The window that has the keyboard focus.
+  Poignee (*focus_actuel)(void* ctx);
+  // Selection of an edit control, in characters.
+  void (*edit_selection)(void* ctx, Poignee edit, uint32_t* debut, uint32_t* fin);
+  void (*edit_action)(void* ctx, Poignee edit, ActionEdit action);
+  int (*presse_papiers_texte)(void* ctx);  // 1 when the clipboard holds text
+  // Opens a help file with the force-file command, for a window.
+  void (*aide)(void* ctx, Poignee fenetre, const char* fichier);
+  void (*minuteur_demarrer)(void* ctx, Poignee fenetre, unsigned id, unsigned periode_ms);
+  void (*minuteur_arreter)(void* ctx, Poignee fenetre, unsigned id);
+  // Pressed or released look of a push button.
+  void (*bouton_enfonce)(void* ctx, Poignee bouton, int enfonce);
+  // The "Aller à la fiche..." dialog: 1 on OK with the first characters
+  // typed in texte (taille bytes with the NUL), 0 on Annuler.
+  int (*dialogue_aller)(void* ctx, Poignee proprietaire, char* texte, uint32_t taille);
 };
 
 // The platform of this process: the Win32 table in the deliverables, the

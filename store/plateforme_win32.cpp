@@ -132,6 +132,62 @@ int DossierSpecial(void*, int quel, char* chemin) {
   return trouve != 0;
 }
 
+Poignee FocusActuel(void*) { return GetFocus(); }
+void EditSelection(void*, Poignee edit, uint32_t* debut, uint32_t* fin) {
+  DWORD d = 0, f = 0;
+  SendMessageA((HWND)edit, EM_GETSEL, (WPARAM)&d, (LPARAM)&f);
+  *debut = d;
+  *fin = f;
+}
+void EditAction(void*, Poignee edit, ActionEdit action) {
+  static const UINT messages[] = {WM_UNDO, WM_CUT, WM_COPY, WM_PASTE};
+  SendMessageA((HWND)edit, messages[action], 0, 0);
+}
+int PressePapiersTexte(void*) { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
+void Aide(void*, Poignee fenetre, const char* fichier) {
+  WinHelpA((HWND)fenetre, fichier, HELP_FORCEFILE, 0);
+}
+void MinuteurDemarrer(void*, Poignee fenetre, unsigned id, unsigned periode) {
+  SetTimer((HWND)fenetre, id, periode, nullptr);
+}
+void MinuteurArreter(void*, Poignee fenetre, unsigned id) { KillTimer((HWND)fenetre, id); }
+void BoutonEnfonce(void*, Poignee bouton, int enfonce) {
+  SendMessageA((HWND)bouton, BM_SETSTATE, enfonce, 0);
+}
+
+// "Aller à la fiche...": edit 640, OK 639, Annuler 638.
+struct TexteDialogue {
+  char* texte;
+  uint32_t taille;
+};
+INT_PTR CALLBACK ProcedureAller(HWND d, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(d, DWLP_USER, l);
+      SetFocus(GetDlgItem(d, 640));
+      return FALSE;
+    case WM_COMMAND:
+      if (LOWORD(w) == 639 || LOWORD(w) == IDOK) {
+        TexteDialogue* t = (TexteDialogue*)GetWindowLongPtrA(d, DWLP_USER);
+        GetDlgItemTextA(d, 640, t->texte, (int)t->taille);
+        EndDialog(d, 1);
+        return TRUE;
+      }
+      if (LOWORD(w) == 638 || LOWORD(w) == IDCANCEL) {
+        EndDialog(d, 0);
+        return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+int DialogueAller(void*, Poignee proprietaire, char* texte, uint32_t taille) {
+  TexteDialogue t = {texte, taille};
+  texte[0] = 0;
+  return DialogBoxParamA(GetModuleHandleA(nullptr), "ALLERALAFICHEBOX", (HWND)proprietaire,
+                         ProcedureAller, (LPARAM)&t) == 1;
+}
+
 const Plateforme systeme = {
     nullptr,         Message,          Curseur,           Redessiner,
     BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
@@ -141,6 +197,9 @@ const Plateforme systeme = {
     EspaceLibre,     DialogueFichierSysteme, TexteLongueur, TexteLire,
     TexteEcrire,     EditModifie,      EditModifieDefinir, CaseCocher,
     Focus,           ModuleChemin,     CaractereSuivant,  DossierSpecial,
+    FocusActuel,     EditSelection,    EditAction,        PressePapiersTexte,
+    Aide,            MinuteurDemarrer, MinuteurArreter,   BoutonEnfonce,
+    DialogueAller,
 };
 
 }  // namespace

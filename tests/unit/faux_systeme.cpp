@@ -181,6 +181,37 @@ int DossierSpecial(void* ctx, int quel, char* chemin) {
   return 1;
 }
 
+Poignee FocusActuel(void* ctx) { return F(ctx)->focus; }
+void EditSelection(void* ctx, Poignee h, uint32_t* debut, uint32_t* fin) {
+  *debut = F(ctx)->fenetres[h].debut_selection;
+  *fin = F(ctx)->fenetres[h].fin_selection;
+}
+// Plays the edit's own behaviour on its text, enough for the commands' rules.
+void EditAction(void* ctx, Poignee h, ActionEdit action) {
+  FenetreFausse& f = F(ctx)->fenetres[h];
+  f.actions.push_back(action);
+  if (action == EDIT_COUPER || action == EDIT_COLLER) {
+    f.texte.erase(f.debut_selection, f.fin_selection - f.debut_selection);
+    f.fin_selection = f.debut_selection;
+    f.modifie = 1;
+  }
+}
+int PressePapiersTexte(void* ctx) { return F(ctx)->presse_papiers; }
+void Aide(void* ctx, Poignee, const char* fichier) { F(ctx)->aides.push_back(fichier); }
+void MinuteurDemarrer(void* ctx, Poignee, unsigned id, unsigned periode) {
+  F(ctx)->minuteurs[id] = periode;
+}
+void MinuteurArreter(void* ctx, Poignee, unsigned id) { F(ctx)->minuteurs.erase(id); }
+void BoutonEnfonce(void* ctx, Poignee h, int enfonce) { F(ctx)->fenetres[h].enfonce = enfonce; }
+int DialogueAller(void* ctx, Poignee, char* texte, uint32_t taille) {
+  FauxSysteme* f = F(ctx);
+  std::string r = f->reponses_aller.empty() ? "\x1b" : f->reponses_aller.front();
+  if (!f->reponses_aller.empty()) f->reponses_aller.pop_front();
+  if (r == "\x1b") return 0;
+  snprintf(texte, taille, "%s", r.c_str());
+  return 1;
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -191,7 +222,10 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
                   FichierExiste, FichierSupprimer, FichierRemplacer, FichierTemporaire,
                   EspaceLibre,   Dialogue,         TexteLongueur,    TexteLire,
                   TexteEcrire,   EditModifie,      EditModifieDefinir, CaseCocher,
-                  Focus,         ModuleChemin,     CaractereSuivant, DossierSpecial};
+                  Focus,         ModuleChemin,     CaractereSuivant, DossierSpecial,
+                  FocusActuel,   EditSelection,    EditAction,       PressePapiersTexte,
+                  Aide,          MinuteurDemarrer, MinuteurArreter,  BoutonEnfonce,
+                  DialogueAller};
 }
 
 FauxSysteme::~FauxSysteme() {

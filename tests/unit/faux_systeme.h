@@ -21,6 +21,9 @@ struct FenetreFausse {
   std::string texte;
   int modifie = 0;
   int cochee = 0;
+  uint32_t debut_selection = 0, fin_selection = 0;
+  int enfonce = 0;
+  std::vector<ActionEdit> actions;
 };
 
 struct FauxSysteme {
@@ -52,6 +55,10 @@ struct FauxSysteme {
   std::vector<std::string> titres_dialogues;
 
   std::map<Poignee, FenetreFausse> fenetres;
+  int presse_papiers = 0;              // 1: the clipboard holds text
+  std::vector<std::string> aides;      // help files opened
+  std::map<unsigned, unsigned> minuteurs;  // running timers: id -> period
+  std::deque<std::string> reponses_aller;  // texts typed in the go-to dialog; "\x1b" cancels
   Poignee focus = nullptr;
   int redessins = 0;
   std::vector<Poignee> curseurs;

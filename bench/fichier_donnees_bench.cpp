@@ -1,0 +1,205 @@
+// Loading and saving a data file of a million cards, against a plain copy of
+// the same file: both should stay within twice the time of the copy.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fichier_donnees.h"
+#include "generateur_fiches.h"
+#include "magasin.h"
+#include "systeme_fichiers.h"
+
+namespace {
+
+const char MAGIE[] = "LorVanix version1 Fichier CARTES";
+const char FICHIER[] = "C:\\cartes.lvx";
+const char SAUVEGARDE[] = "C:\\sauvegarde.lvx";
+const char COPIE[] = "C:\\copie.lvx";
+const double RATIO_CIBLE = 2.0;
+const int REPETITIONS = 5;
+
+// What every benchmark works on: the generated store and its file.
+struct Banc {
+  SystemeFichiers systeme;
+  Magasin cartes;
+  uint64_t taille_fichier;
+  std::vector<uint8_t> tampon;
+};
+
+void Chargement(benchmark::State& etat, Banc* b) {
+  const Plateforme* pf = &b->systeme.pf;
+  sync();  // no dirty pages left by the run before
+  for (auto _ : etat) {
+    etat.PauseTiming();
+    Magasin m{};
+    MagasinNouveau(&m, pf);
+    etat.ResumeTiming();
+    uint16_t bon =
+        DonneesCharger(pf, &m, FICHIER, MAGIE, nullptr, nullptr, b->tampon.data(), nullptr);
+    etat.PauseTiming();
+    bon = bon && m.TailleTotaleFiches == b->cartes.TailleTotaleFiches &&
+          m.TotalFiches == b->cartes.TotalFiches;
+    MagasinLiberer(&m, pf);
+    etat.ResumeTiming();
+    if (!bon) {
+      etat.SkipWithError("chargement manque");
+      break;
+    }
+  }
+  etat.SetBytesProcessed((int64_t)(etat.iterations() * b->taille_fichier));
+}
+
+void Sauvegarde(benchmark::State& etat, Banc* b) {
+  const Plateforme* pf = &b->systeme.pf;
+  const Magasin& c = b->cartes;
+  sync();  // no dirty pages left by the run before
+  for (auto _ : etat) {
+    if (!DonneesSauver(pf, c.lpDebutMem, c.lpFinMem, SAUVEGARDE, MAGIE, c.TailleTotaleFiches,
+                       (uint32_t)c.TotalFiches, nullptr, nullptr, b->tampon.data(), nullptr)) {
+      etat.SkipWithError("sauvegarde manquee");
+      break;
+    }
+  }
+  etat.SetBytesProcessed((int64_t)(etat.iterations() * b->taille_fichier));
+}
+
+// The reference: read and write through the same 65,534-byte buffer.
+int Copier(const std::string& source, const std::string& cible, uint8_t* tampon) {
+  FILE* e = fopen(source.c_str(), "rb");
+  if (!e) return 0;
+  FILE* s = fopen(cible.c_str(), "wb");
+  if (!s) {
+    fclose(e);
+    return 0;
+  }
+  int bon = 1;
+  size_t n;
+  while (bon && (n = fread(tampon, 1, TAILLE_TRANSFERT, e)) > 0) bon = fwrite(tampon, 1, n, s) == n;
+  bon = !ferror(e) && bon;
+  fclose(e);
+  return fclose(s) == 0 && bon;
+}
+
+void Copie(benchmark::State& etat, Banc* b) {
+  std::string source = SystemeFichiersChemin(&b->systeme, FICHIER);
+  std::string cible = SystemeFichiersChemin(&b->systeme, COPIE);
+  sync();  // no dirty pages left by the run before
+  for (auto _ : etat) {
+    if (!Copier(source, cible, b->tampon.data())) {
+      etat.SkipWithError("copie manquee");
+      break;
+    }
+  }
+  etat.SetBytesProcessed((int64_t)(etat.iterations() * b->taille_fichier));
+}
+
+// The copy first: it is the reference of the other two.
+struct Mesure {
+  const char* nom;
+  void (*fonction)(benchmark::State&, Banc*);
+};
+const Mesure MESURES[] = {{"copie", Copie}, {"chargement", Chargement}, {"sauvegarde", Sauvegarde}};
+
+// Median wall-clock and CPU times of one benchmark, in milliseconds.
+struct Mediane {
+  double reel;
+  double cpu;
+};
+
+// The console output as usual, keeping each benchmark's medians.
+class Releve : public benchmark::ConsoleReporter {
+ public:
+  Releve() : ConsoleReporter(OO_Tabular) {}
+  std::map<std::string, Mediane> medianes;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
+        medianes[r.run_name.function_name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
+  }
+};
+
+// Wall-clock time decides: the user waits for the disk too. CPU time is
+// shown beside it because writeback makes the wall clock noisy.
+void Resumer(const Releve& releve, const Banc& b) {
+  auto temps = [&](const char* nom) {
+    auto t = releve.medianes.find(nom);
+    return t == releve.medianes.end() ? Mediane{0, 0} : t->second;
+  };
+  Mediane copie = temps("copie");
+  printf("\n%d cards, data file of %.1f MB, medians of %d repetitions\n",
+         b.cartes.TotalFiches, b.taille_fichier / 1e6, REPETITIONS);
+  printf("  %-6s %8s %8s   %s\n", "", "wall ms", "cpu ms", "wall ratio to the copy");
+  printf("  %-6s %8.1f %8.1f\n", "copy", copie.reel, copie.cpu);
+  for (auto [libelle, nom] : {std::pair{"load", "chargement"}, std::pair{"save", "sauvegarde"}}) {
+    Mediane t = temps(nom);
+    if (t.reel <= 0 || copie.reel <= 0) {
+      printf("  %-6s not measured\n", libelle);
+      continue;
+    }
+    double ratio = t.reel / copie.reel;
+    printf("  %-6s %8.1f %8.1f   %s/copy = %.2f (%s)\n", libelle, t.reel, t.cpu, libelle, ratio,
+           ratio <= RATIO_CIBLE ? "within 2x" : "OVER 2x");
+  }
+}
+
+// The loaded bytes must be the generated ones, or the timings mean nothing.
+int Verifier(Banc* b) {
+  const Plateforme* pf = &b->systeme.pf;
+  Magasin m{};
+  MagasinNouveau(&m, pf);
+  int bon = DonneesCharger(pf, &m, FICHIER, MAGIE, nullptr, nullptr, b->tampon.data(), nullptr) &&
+            m.TailleTotaleFiches == b->cartes.TailleTotaleFiches &&
+            memcmp(m.lpDebutMem, b->cartes.lpDebutMem, m.TailleTotaleFiches) == 0;
+  MagasinLiberer(&m, pf);
+  return bon;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  uint32_t nombre = argc > 1 ? (uint32_t)strtoul(argv[1], nullptr, 10) : 1000000;
+
+  std::filesystem::path dossier = std::filesystem::temp_directory_path() / "lvx-banc-XXXXXX";
+  std::string modele = dossier.string();
+  if (!mkdtemp(modele.data())) {
+    perror("mkdtemp");
+    return 1;
+  }
+  Banc b{};
+  SystemeFichiersInit(&b.systeme, modele);
+  b.tampon.resize(TAILLE_TRANSFERT);
+  const Plateforme* pf = &b.systeme.pf;
+
+  int bon = GenererFiches(&b.cartes, pf, nombre) &&
+            DonneesSauver(pf, b.cartes.lpDebutMem, b.cartes.lpFinMem, FICHIER, MAGIE,
+                          b.cartes.TailleTotaleFiches, (uint32_t)b.cartes.TotalFiches, nullptr,
+                          nullptr, b.tampon.data(), nullptr) &&
+            Verifier(&b);
+  if (bon) {
+    b.taille_fichier = std::filesystem::file_size(SystemeFichiersChemin(&b.systeme, FICHIER));
+    for (const Mesure& mesure : MESURES)
+      benchmark::RegisterBenchmark(mesure.nom, mesure.fonction, &b)
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime()
+          ->Repetitions(REPETITIONS)
+          ->ReportAggregatesOnly(true);
+    Releve releve;
+    benchmark::RunSpecifiedBenchmarks(&releve);
+    Resumer(releve, b);
+  } else {
+    fprintf(stderr, "could not generate, save and reload the cards\n");
+  }
+  MagasinLiberer(&b.cartes, pf);
+  std::filesystem::remove_all(modele);
+  benchmark::Shutdown();
+  return bon && b.systeme.messages == 0 ? 0 : 1;
+}

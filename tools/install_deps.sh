@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs on Debian 12 what building and testing Lorvanix needs, and only
+# what is missing: a second run does not touch apt at all.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make clang libgtest-dev libgmock-dev libbenchmark-dev
+  wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools
+  xvfb x11-utils imagemagick fonts-wine fonts-liberation
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  etat=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
+  [[ $etat == ii* ]] || manquants+=("$p")
+done
+
+if ((${#manquants[@]} == 0)); then
+  exit 0
+fi
+
+echo "install_deps: à installer : ${manquants[*]}"
+sudo_si_besoin=()
+if ((EUID != 0)); then
+  sudo_si_besoin=(sudo)
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+# wine32 lives in the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_si_besoin[@]}" dpkg --add-architecture i386
+fi
+"${sudo_si_besoin[@]}" apt-get update -q
+"${sudo_si_besoin[@]}" apt-get install -y -q "${manquants[@]}" </dev/null
