@@ -19,6 +19,11 @@ enum : unsigned {
   ID_RUBRIQUE = 440,
   ID_MOTS_CLES = 441,
   ID_NOTES = 442,
+  ID_BOUTON_COUPER = 492,
+  ID_BOUTON_COPIER = 493,
+  ID_BOUTON_COLLER = 494,
+  ID_BOUTON_AVANCER = 502,
+  ID_BOUTON_RECULER = 621,
 };
 
 // Resource ids.

@@ -7,7 +7,6 @@
 #include "app/programme.h"
 #include "bwcc/bwcc32.h"
 #include "info/lvxinfo.h"
-#include "store/dialogue_fichier.h"
 
 namespace {
 
@@ -84,6 +83,13 @@ void CreerControles(HWND f, VueFiche* vue) {
   for (int i = 0; i < 19; i++) {
     const BoutonOutil& b = BOUTONS_OUTILS[i];
     boutons[i] = Controle("BORBTN", "", BS_PUSHBUTTON, b.x, 3, 32, 32, f, b.id);
+    switch (b.id) {
+      case ID_BOUTON_COUPER: vue->couper = boutons[i]; break;
+      case ID_BOUTON_COPIER: vue->copier = boutons[i]; break;
+      case ID_BOUTON_COLLER: vue->coller = boutons[i]; break;
+      case ID_BOUTON_AVANCER: vue->avancer = boutons[i]; break;
+      case ID_BOUTON_RECULER: vue->reculer = boutons[i]; break;
+    }
     const unsigned ids[3] = {b.normal, b.enfonce, b.focus};
     for (int j = 0; j < 3; j++)
       bitmaps_boutons[i][j] = LoadBitmapA(instance_programme, MAKEINTRESOURCEA(ids[j]));
@@ -150,8 +156,10 @@ LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
       LimiterTaille(f);
       break;
     case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE && !IsIconic(f) && programme.ChampCourant)
-        SetFocus((HWND)programme.ChampCourant);
+      if (LOWORD(w) != WA_INACTIVE && !IsIconic(f) && programme.pf) ProgrammeActivation(&programme);
+      return 0;
+    case WM_TIMER:
+      if (w == MINUTEUR_DEFILEMENT && programme.pf) ProgrammeMinuteur(&programme);
       return 0;
     case WM_COMMAND:
       if (programme.pf &&
@@ -215,7 +223,7 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
 
   VueFiche vue = {};
   CreerControles(f, &vue);
-  if (!ProgrammeInitialiser(&programme, PlateformeSysteme(), vue, fleche, attente)) {
+  if (!ProgrammeInitialiser(&programme, PlateformeSysteme(), vue, fleche, attente, instance)) {
     ProgrammeLiberer(&programme);
     Detruire(f);
     return FALSE;
@@ -225,10 +233,6 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
   SetFocus((HWND)vue.champs[CHAMP_NOM]);
 
   AfficherLvxInform(0, f);
-
-  char module[MAX_PATH] = {0};
-  GetModuleFileNameA(nullptr, module, TAILLE_CHEMIN);
-  CheminDossier(module, programme.DossierProgramme);
   if (!ProgrammeDemarrer(&programme, ligne_commande)) {
     ProgrammeLiberer(&programme);
     Detruire(f);

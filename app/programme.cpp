@@ -5,7 +5,10 @@
 #include <string>
 
 #include "fichier_donnees.h"
+#include "hook/lvxhook.h"
 #include "lvxfiles.h"
+#include "lvxnavig.h"
+#include "lvxoudef.h"
 
 const char* const MAGIE_FICHIER = "LorVanix version1 Fichier CARTES";
 
@@ -116,8 +119,10 @@ void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]) {
 }
 
 int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
-                         Poignee attente) {
+                         Poignee attente, Poignee instance) {
   p->pf = pf;
+  p->instance = instance;
+  p->criteres = CriteresRecherche{1, 1, 1, 1, 1, 0, 0, 0, 0};
   p->vue = vue;
   p->MaxFiches = MAX_FICHES;
   p->ChampCourant = vue.champs[CHAMP_NOM];
@@ -144,11 +149,35 @@ int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue
 
 int ProgrammeDemarrer(Programme* p, const char* ligne_commande) {
   if (!ProgrammeNouveauTravail(p)) return 0;
+  Util_Dll_Obtenir_Chemin_Repertoire_Lorvanix(p->DossierProgramme, p->instance);
+  Util_Dll_Lire_Chemin_Fichier_Bookmark(p->CheminSignets, p->DossierProgramme);
+  Util_Dll_Lire_Chemin_Fichier_Courrier(p->CheminCourrier, p->DossierProgramme);
   if (ligne_commande && ligne_commande[0]) {
     LigneCommandeFichier(ligne_commande, p->NomFichier);
     ProgrammeCharger(p, p->NomFichier);
+  } else {
+    Util_Dll_Lire_Chemin_Fichier_Ouvrir_Default(p->NomFichier, p->DossierProgramme);
+    if (p->NomFichier[0]) ProgrammeCharger(p, p->NomFichier);
   }
+  Util_Dll_Lire_Chemin_Navigateur(p->CheminNavigateur, p->DossierProgramme);
   return 1;
+}
+
+void ProgrammeCrochet(Programme* p, uint16_t actif) {
+  const VueFiche& v = p->vue;
+  InstallHook(v.fenetre, p->instance, actif);
+  Set_Memo_Handles(v.champs[0], v.champs[1], v.champs[2], v.champs[3], v.champs[4], v.couper,
+                   v.copier, v.coller, v.avancer, v.reculer);
+  Set_MemoBoutCouper(p->maintenus.couper);
+  Set_MemoBoutCopier(p->maintenus.copier);
+  Set_MemoBoutColler(p->maintenus.coller);
+  Set_MemoBoutAvancerVite(p->maintenus.avancer);
+  Set_MemoBoutReculerVite(p->maintenus.reculer);
+}
+
+void ProgrammeActivation(Programme* p) {
+  ProgrammeCrochet(p, 1);
+  FocusChampCourant(p);
 }
 
 void ProgrammeAfficherFiche(Programme* p) {
@@ -298,6 +327,13 @@ void ProgrammeLiberer(Programme* p) {
 
 int ProgrammeQuitter(Programme* p) {
   if (!ProgrammeInviteSauvegarde(p)) return 0;
+  // Not from a removed disk: only beside the program that runs.
+  std::string programme = std::string(p->DossierProgramme) + "\\lorvanix.exe";
+  if (p->pf->fichier_existe(p->pf->ctx, programme.c_str())) {
+    Util_Dll_Definir_Fichier_Bookmark(p->CheminSignets, p->DossierProgramme);
+    Util_Dll_Definir_Fichier_Courrier(p->CheminCourrier, p->DossierProgramme);
+  }
+  ProgrammeCrochet(p, 0);
   ProgrammeLiberer(p);
   return 1;
 }
@@ -309,35 +345,4 @@ void ProgrammeFinDeSession(Programme* p) {
       "Souhaitez vous sauvegarder les modifications du travail en cours avec Lorvanix 6.1 ?",
       TITRE, BOITE_OUI_NON | ICONE_QUESTION);
   if (r == REPONSE_OUI) ProgrammeEnregistrer(p);
-}
-
-int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
-  if (notification == NOTIFICATION_FOCUS) {
-    for (Poignee champ : p->vue.champs)
-      if (champ == source) p->ChampCourant = champ;
-  }
-  switch (id) {
-    case CMD_NOUVEAU:
-      if (ProgrammeNouveauTravail(p)) return 0;
-      ProgrammeLiberer(p);
-      return 1;
-    case CMD_OUVRIR:
-    case CMD_BOUTON_OUVRIR:
-      if (ProgrammeInviteSauvegarde(p)) ProgrammeOuvrir(p);
-      FocusChampCourant(p);
-      return 0;
-    case CMD_ENREGISTRER:
-    case CMD_BOUTON_ENREGISTRER:
-      ProgrammeEnregistrer(p);
-      FocusChampCourant(p);
-      return 0;
-    case CMD_ENREGISTRER_SOUS:
-      ProgrammeEnregistrerSous(p);
-      FocusChampCourant(p);
-      return 0;
-    case CMD_QUITTER:
-      return ProgrammeQuitter(p);
-    default:
-      return 0;
-  }
 }

@@ -16,16 +16,10 @@ enum : uint32_t {
 
 extern const char* const MAGIE_FICHIER;  // "LorVanix version1 Fichier CARTES"
 
-// Command ids handled here.
 enum : unsigned {
-  CMD_QUITTER = 308,
-  CMD_OUVRIR = 414,
-  CMD_ENREGISTRER_SOUS = 415,
-  CMD_ENREGISTRER = 416,
-  CMD_NOUVEAU = 417,
-  CMD_BOUTON_OUVRIR = 490,
-  CMD_BOUTON_ENREGISTRER = 491,
   NOTIFICATION_FOCUS = 0x0100,  // an edit control received the focus
+  MINUTEUR_DEFILEMENT = 620,    // the fast move's timer
+  PERIODE_DEFILEMENT = 50,      // ms between two cards of the fast move
 };
 
 // The windows of the card view.
@@ -35,6 +29,20 @@ struct VueFiche {
   Poignee total;              // card total counter
   Poignee marquage;           // mark box
   Poignee champs[NB_CHAMPS];  // the five field edits, in field order
+  // The press-and-hold toolbar buttons.
+  Poignee couper, copier, coller, avancer, reculer;
+};
+
+// The search criteria: the expression lives in the lent buffer.
+struct CriteresRecherche {
+  uint16_t RechercheNoms, RechercheURL, RechercheRubriques, RechercheMotsCles, RechercheNotes;
+  uint16_t RechercheAvecCasse, RechercheAvecExactitude, RechercheTotalChamp,
+      RechercheOccurDebutChamp;
+};
+
+// A toolbar button held down, from its press to its release.
+struct BoutonsMaintenus {
+  uint16_t couper, copier, coller, avancer, reculer;
 };
 
 struct Programme {
@@ -55,6 +63,15 @@ struct Programme {
   char DossierFavoris[TAILLE_CHEMIN_IMPORT];
   char DossierExtraWeb[TAILLE_CHEMIN_IMPORT];
   Poignee fleche, attente;  // cursors
+  Poignee instance;         // the program's, for the hooks
+  char CheminNavigateurSecours[TAILLE_NOM_FICHIER];  // the browser kept while choosing another
+  CriteresRecherche criteres;
+  BoutonsMaintenus maintenus;
+  // The fast move: the card reached, the one before it, and NumFiche at the press.
+  uint8_t* CurseurAvant;
+  uint8_t* AvantCurseur;
+  uint8_t* CurseurArriere;
+  int32_t NumeroAppui;
   // Buffers lent to the libraries.
   Poignee blocs_tampons[4];
   uint8_t* TamponTransfert;
@@ -65,10 +82,15 @@ struct Programme {
 
 // Allocates the lent buffers; 0 after "Allocation de mémoire impossible !".
 int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
-                         Poignee attente);
-// Steps of start-up after the information box: a new work in progress, then
-// the file named on the command line. 0 when the program must quit.
+                         Poignee attente, Poignee instance);
+// Steps of start-up after the information box: a new work in progress, the
+// configuration, then the file named on the command line or by default.
+// 0 when the program must quit.
 int ProgrammeDemarrer(Programme* p, const char* ligne_commande);
+// Hooks on (1) or off (0), with the watched windows and held states.
+void ProgrammeCrochet(Programme* p, uint16_t actif);
+// The main window was activated.
+void ProgrammeActivation(Programme* p);
 
 void ProgrammeAfficherFiche(Programme* p);
 void ProgrammeCompteur(Programme* p, Poignee compteur, int32_t nombre);
@@ -95,6 +117,8 @@ void ProgrammeLiberer(Programme* p);
 void ProgrammeFinDeSession(Programme* p);
 // A command message; 1 when the main window must now be destroyed.
 int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source);
+// A tick of the fast move's timer.
+void ProgrammeMinuteur(Programme* p);
 
 // The data file named on a command line: leading double quotes skipped,
 // up to the next double quote or the end.

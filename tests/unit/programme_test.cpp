@@ -1,9 +1,12 @@
 #include "programme.h"
 
+#include "commandes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "configuration.h"
 #include "fenetre_principale.h"
 #include "faux_systeme.h"
 #include "outils_fiches.h"
@@ -24,8 +27,14 @@ class ProgrammeTest : public ::testing::Test {
     vue.total = (Poignee)3;
     vue.marquage = (Poignee)4;
     for (int i = 0; i < 5; i++) vue.champs[i] = (Poignee)(uintptr_t)(10 + i);
-    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51), 1);
-    strcpy(p.DossierProgramme, "C:\\Lorvanix");
+    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
+    // The program folder as installed: the program and its browser file.
+    faux.chemin_module = "C:\\Lorvanix\\lorvanix.exe";
+    faux.Ecrire(faux.chemin_module, "MZ");
+    std::string navigateur(CONFIGURATION_NAVIGATEUR.entete, CONFIGURATION_NAVIGATEUR.taille_entete);
+    std::string chemin = "C:\\Navigateur\\web.exe";
+    chemin.resize(256, '\0');
+    faux.Ecrire("C:\\Lorvanix\\NAVIGDEF.CFG", navigateur + chemin);
   }
   void TearDown() override {
     ProgrammeLiberer(&p);
@@ -199,7 +208,9 @@ TEST_F(ProgrammeTest, NonQuitteSansEcrire) {
   Taper(CHAMP_NOM, "x");
   faux.reponses = {REPONSE_NON};
   EXPECT_EQ(ProgrammeQuitter(&p), 1);
-  EXPECT_TRUE(faux.fichiers_crees.empty());
+  // Only the bookmark and mail paths are written back, beside the program.
+  EXPECT_EQ(faux.fichiers_crees, (std::vector<std::string>{"C:\\Lorvanix\\bookdef.cfg",
+                                                           "C:\\Lorvanix\\courdef.cfg"}));
 }
 
 TEST_F(ProgrammeTest, UneSauvegardeRateeGardeLAncienNom) {
@@ -285,7 +296,7 @@ TEST(Tampons, UneAllocationImpossibleAuDemarrageEstSignalee) {
   Programme p{};
   VueFiche vue{};
   faux.echec_allocation_dans = 3;
-  EXPECT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, nullptr, nullptr), 0);
+  EXPECT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, nullptr, nullptr, nullptr), 0);
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Allocation de mémoire impossible !"});
   ProgrammeLiberer(&p);
   EXPECT_EQ(faux.blocs_vivants, 0);

@@ -1,0 +1,275 @@
+#include "fiches.h"
+
+#include <cstring>
+
+#include "hook/lvxhook.h"
+#include "lvxgest.h"
+
+namespace {
+
+const char* const TITRE = "Lorvanix 6.1";
+
+void Curseur(Programme* p, Poignee c) { p->pf->curseur(p->pf->ctx, c); }
+
+void Avertir(Programme* p, const char* texte) {
+  p->pf->message(p->pf->ctx, p->vue.fenetre, texte, TITRE, BOITE_OK | ICONE_ATTENTION);
+}
+
+void FocusCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
+
+void FocusNom(Programme* p) {
+  p->ChampCourant = p->vue.champs[CHAMP_NOM];
+  FocusCourant(p);
+}
+
+void ChampsNonModifies(Programme* p) {
+  p->FicheModifiee = 0;
+  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
+}
+
+uint8_t* Suivante(uint8_t* fiche) { return determine_pointeur_fiche_suivante(fiche); }
+uint8_t* Precedente(uint8_t* fiche) { return determine_pointeur_fiche_precedente(fiche); }
+
+uint8_t* FicheNumero(Programme* p, uint32_t numero) {
+  uint8_t* fiche = p->magasin.lpDebutMem;
+  for (uint32_t i = 1; i < numero; i++) fiche = Suivante(fiche);
+  return fiche;
+}
+
+// Shows card numero at fiche and sets the card number counter.
+void Montrer(Programme* p, uint8_t* fiche, int32_t numero) {
+  p->magasin.lpFicheEcran = fiche;
+  ProgrammeAfficherFiche(p);
+  p->magasin.NumFiche = numero;
+  ProgrammeCompteur(p, p->vue.numero, numero);
+}
+
+}  // namespace
+
+uint32_t NumeroTape(const char* texte) {
+  while (*texte == ' ' || (*texte >= '\t' && *texte <= '\r')) texte++;
+  int negatif = *texte == '-';
+  if (*texte == '-' || *texte == '+') texte++;
+  uint32_t n = 0;
+  while (*texte >= '0' && *texte <= '9') n = n * 10 + (uint32_t)(*texte++ - '0');
+  return negatif ? 0u - n : n;
+}
+
+void CommandeNouvelleFiche(Programme* p) {
+  const Plateforme* pf = p->pf;
+  Magasin* m = &p->magasin;
+  if (!ProgrammeReecrire(p)) return;
+  for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+  p->EtatMarquage = 0;
+  pf->case_cocher(pf->ctx, p->vue.marquage, 0);
+  m->lpFicheEcran = Suivante(m->lpFicheEcran);
+  uint8_t* nouvelle = m->lpFicheEcran;
+  if (!MagasinOuvrirEspace(m, pf, &nouvelle, TAILLE_FICHE_VIDE)) {
+    ProgrammeEchecMemoire(p);
+    return;
+  }
+  FicheEcrireVide(nouvelle);
+  ChampsNonModifies(p);
+  m->NumFiche++;
+  m->TotalFiches++;
+  ProgrammeCompteurs(p);
+  p->TravailModifie = 1;
+  FocusNom(p);
+}
+
+void CommandeDupliquer(Programme* p) {
+  Magasin* m = &p->magasin;
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  Curseur(p, p->fleche);
+  Curseur(p, p->attente);
+  uint8_t* copie = Suivante(m->lpFicheEcran);
+  uint32_t taille = (uint32_t)(copie - m->lpFicheEcran);
+  if (!MagasinOuvrirEspace(m, p->pf, &copie, taille)) {
+    ProgrammeEchecMemoire(p);
+    return;
+  }
+  memcpy(copie, m->lpFicheEcran, taille);
+  ChampsNonModifies(p);
+  m->NumFiche++;
+  m->TotalFiches++;
+  ProgrammeCompteurs(p);
+  m->lpFicheEcran = copie;
+  FocusNom(p);
+  p->TravailModifie = 1;
+  Curseur(p, p->fleche);
+}
+
+void CommandeSupprimer(Programme* p) {
+  const Plateforme* pf = p->pf;
+  Magasin* m = &p->magasin;
+  if (pf->message(pf->ctx, p->vue.fenetre, "Voulez-vous vraiment\n supprimer cette fiche?", TITRE,
+                  BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI) {
+    FocusCourant(p);
+    return;
+  }
+  Curseur(p, p->attente);
+  p->TravailModifie = 1;
+  uint8_t* suivante = Suivante(m->lpFicheEcran);
+  MagasinFermerEspace(m, suivante, (uint32_t)(suivante - m->lpFicheEcran));
+  ChampsNonModifies(p);
+  if (m->lpFicheEcran != m->lpDebutMem) {
+    m->lpFicheEcran = Precedente(m->lpFicheEcran);
+    ProgrammeAfficherFiche(p);
+    m->NumFiche--;
+    m->TotalFiches--;
+    ProgrammeCompteurs(p);
+  } else if (m->TotalFiches == 1) {
+    for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+    p->EtatMarquage = 0;
+    pf->case_cocher(pf->ctx, p->vue.marquage, 0);
+    MagasinNouveau(m, pf);
+    ChampsNonModifies(p);
+    ProgrammeCompteurs(p);
+    p->TravailModifie = 1;
+  } else {
+    ProgrammeAfficherFiche(p);
+    m->TotalFiches--;
+    ProgrammeCompteur(p, p->vue.total, m->TotalFiches);
+  }
+  Curseur(p, p->fleche);
+  FocusNom(p);
+}
+
+void CommandeSuivante(Programme* p) {
+  Magasin* m = &p->magasin;
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  uint8_t* suivante = Suivante(m->lpFicheEcran);
+  if (suivante == m->lpFinMem) {
+    Curseur(p, p->fleche);
+    Avertir(p, "Il n'y a pas de fiche suivante.");
+    FocusCourant(p);
+    return;
+  }
+  m->lpFicheEcran = suivante;
+  ProgrammeAfficherFiche(p);
+  Curseur(p, p->fleche);
+  m->NumFiche++;
+  ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
+  FocusNom(p);
+}
+
+void CommandePrecedente(Programme* p) {
+  Magasin* m = &p->magasin;
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  if (m->lpFicheEcran == m->lpDebutMem) {
+    Curseur(p, p->fleche);
+    Avertir(p, "Il n'y a pas de fiche précédente.");
+    FocusCourant(p);
+    return;
+  }
+  m->lpFicheEcran = Precedente(m->lpFicheEcran);
+  ProgrammeAfficherFiche(p);
+  Curseur(p, p->fleche);
+  m->NumFiche--;
+  ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
+  FocusNom(p);
+}
+
+void CommandePremiere(Programme* p) {
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  Montrer(p, p->magasin.lpDebutMem, 1);
+  Curseur(p, p->fleche);
+}
+
+void CommandeDerniere(Programme* p) {
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  uint8_t* derniere = FicheNumero(p, (uint32_t)p->magasin.TotalFiches);
+  Curseur(p, p->fleche);
+  Montrer(p, derniere, p->magasin.TotalFiches);
+}
+
+void CommandeAllerA(Programme* p) {
+  Curseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return;
+  Curseur(p, p->fleche);
+  char texte[20] = {0};
+  // Only digits reach the dialog's edit while it is open.
+  FiltrerChiffres(1);
+  int ok = p->pf->dialogue_aller(p->pf->ctx, p->vue.fenetre, texte, 7);
+  FiltrerChiffres(0);
+  if (!ok) return;
+  uint32_t n = NumeroTape(texte);
+  if (n > (uint32_t)p->magasin.TotalFiches) {
+    Avertir(p, "Le numéro de fiche que vous avez choisi est trop grand.");
+    FocusCourant(p);
+  } else if (n == 0) {
+    Avertir(p, "le numéro de fiche n'est pas valide.");
+    FocusCourant(p);
+  } else {
+    Curseur(p, p->attente);
+    uint8_t* fiche = FicheNumero(p, n);
+    Curseur(p, p->fleche);
+    Montrer(p, fiche, (int32_t)n);
+  }
+}
+
+void DefilementAppui(Programme* p, int avant) {
+  const Plateforme* pf = p->pf;
+  pf->minuteur_demarrer(pf->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT, PERIODE_DEFILEMENT);
+  pf->bouton_enfonce(pf->ctx, avant ? p->vue.avancer : p->vue.reculer, 1);
+  if (avant)
+    Set_MemoBoutAvancerVite(1);
+  else
+    Set_MemoBoutReculerVite(1);
+  p->NumeroAppui = p->magasin.NumFiche;
+  ProgrammeReecrire(p);
+  if (avant) {
+    p->CurseurAvant = p->magasin.lpFicheEcran;
+    p->maintenus.avancer = 1;
+  } else {
+    p->CurseurArriere = p->magasin.lpFicheEcran;
+    p->maintenus.reculer = 1;
+  }
+}
+
+void ProgrammeMinuteur(Programme* p) {
+  Magasin* m = &p->magasin;
+  if (p->maintenus.avancer && p->CurseurAvant != m->lpFinMem) {
+    p->AvantCurseur = p->CurseurAvant;
+    p->CurseurAvant = Suivante(p->CurseurAvant);
+    if (p->CurseurAvant != m->lpFinMem) {
+      m->NumFiche++;
+      ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
+    }
+  }
+  if (p->maintenus.reculer && p->CurseurArriere != m->lpDebutMem) {
+    p->CurseurArriere = Precedente(p->CurseurArriere);
+    m->NumFiche--;
+    ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
+  }
+}
+
+void DefilementRelache(Programme* p, int avant) {
+  const Plateforme* pf = p->pf;
+  Magasin* m = &p->magasin;
+  if (avant) {
+    if (p->maintenus.avancer) {
+      m->lpFicheEcran = p->CurseurAvant == m->lpFinMem ? p->AvantCurseur : p->CurseurAvant;
+      ProgrammeAfficherFiche(p);
+    }
+    p->maintenus.avancer = 0;
+    Set_MemoBoutAvancerVite(0);
+  } else {
+    // Only a held button has a cursor into the present block.
+    if (p->maintenus.reculer) {
+      m->lpFicheEcran = p->CurseurArriere;
+      ProgrammeAfficherFiche(p);
+    }
+    p->maintenus.reculer = 0;
+    Set_MemoBoutReculerVite(0);
+  }
+  pf->bouton_enfonce(pf->ctx, avant ? p->vue.avancer : p->vue.reculer, 0);
+  if (m->NumFiche != p->NumeroAppui) p->ChampCourant = p->vue.champs[CHAMP_NOM];
+  FocusCourant(p);
+  pf->minuteur_arreter(pf->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT);
+}

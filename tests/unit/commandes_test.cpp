@@ -1,0 +1,415 @@
+#include "commandes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "configuration.h"
+#include "edition.h"
+#include "fenetre_principale.h"
+#include "faux_bibliotheques.h"
+#include "faux_systeme.h"
+#include "fiches.h"
+#include "outils_fiches.h"
+#include "programme.h"
+
+namespace {
+
+class CommandesTest : public ::testing::Test {
+ protected:
+  DossierTemporaire dossier;
+  FauxSysteme faux{dossier.chemin};
+  Programme p{};
+  VueFiche vue{};
+
+  void SetUp() override {
+    InstallerFauxSysteme(&faux);
+    journal_bibliotheques = JournalBibliotheques{};
+    vue.fenetre = (Poignee)1;
+    vue.numero = (Poignee)2;
+    vue.total = (Poignee)3;
+    vue.marquage = (Poignee)4;
+    for (int i = 0; i < 5; i++) vue.champs[i] = (Poignee)(uintptr_t)(10 + i);
+    vue.couper = (Poignee)20;
+    vue.copier = (Poignee)21;
+    vue.coller = (Poignee)22;
+    vue.avancer = (Poignee)23;
+    vue.reculer = (Poignee)24;
+    faux.chemin_module = "C:\\Lorvanix\\lorvanix.exe";
+    std::string entete(CONFIGURATION_NAVIGATEUR.entete, CONFIGURATION_NAVIGATEUR.taille_entete);
+    faux.Ecrire("C:\\Lorvanix\\NAVIGDEF.CFG", entete + std::string(256, '\0'));
+    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
+  }
+  void TearDown() override { ProgrammeLiberer(&p); }
+
+  // Starts on a file of n cards named "1", "2", ... (card k marked when k is in marquees).
+  void Demarrer(int n, std::vector<int> marquees = {}) {
+    std::string cartes;
+    for (int k = 1; k <= n; k++) {
+      uint16_t marque = std::find(marquees.begin(), marquees.end(), k) != marquees.end();
+      cartes += OctetsFiche({std::to_string(k), "http://site" + std::to_string(k) + ".fr/", "", "", ""},
+                            marque);
+    }
+    faux.Ecrire("C:\\f.lvx", OctetsFichier(cartes, (uint32_t)n));
+    ASSERT_EQ(ProgrammeDemarrer(&p, "C:\\f.lvx"), 1);
+    faux.messages.clear();
+  }
+  int Commande(unsigned id) { return ProgrammeCommande(&p, id, 0, nullptr); }
+  std::string Texte(Poignee h) { return faux.fenetres[h].texte; }
+  std::string Nom() { return Texte(vue.champs[CHAMP_NOM]); }
+  std::string Compteurs() { return Texte(vue.numero) + "/" + Texte(vue.total); }
+  std::vector<std::string> NomsDesFiches() {
+    std::vector<std::string> noms;
+    for (uint8_t* f = p.magasin.lpDebutMem; f != p.magasin.lpFinMem; f = FicheSuivante(f))
+      noms.push_back(TextesFiche(f)[0]);
+    return noms;
+  }
+  void AllerA(int numero) {
+    faux.reponses_aller = {std::to_string(numero)};
+    Commande(CMD_ALLER_A);
+  }
+  void AttendreMessage(const std::string& texte, unsigned style) {
+    ASSERT_EQ(faux.messages.size(), 1u);
+    EXPECT_EQ(faux.messages[0].texte, texte);
+    EXPECT_EQ(faux.messages[0].titre, "Lorvanix 6.1");
+    EXPECT_EQ(faux.messages[0].style, style);
+    faux.messages.clear();
+  }
+};
+
+TEST_F(CommandesTest, SupprimerLaSeuleFicheLaisseUneFicheVideModifiee) {
+  Demarrer(1);
+  faux.reponses = {REPONSE_OUI};
+  Commande(CMD_SUPPRIMER);
+  AttendreMessage("Voulez-vous vraiment\n supprimer cette fiche?", BOITE_OUI_NON | ICONE_QUESTION);
+  EXPECT_EQ(Compteurs(), "0000001/0000001");
+  EXPECT_EQ(Nom(), "");
+  EXPECT_EQ(p.magasin.TailleTotaleFiches, 27u);
+  EXPECT_EQ(p.TravailModifie, 1);
+}
+
+TEST_F(CommandesTest, SupprimerLaPremiereLaDerniereOuRefuser) {
+  Demarrer(3);
+  faux.reponses = {REPONSE_OUI};
+  Commande(CMD_BOUTON_SUPPRIMER);
+  EXPECT_EQ(Nom(), "2");
+  EXPECT_EQ(Compteurs(), "0000001/0000002");
+
+  Commande(CMD_DERNIERE_FICHE);
+  faux.messages.clear();
+  faux.reponses = {REPONSE_OUI};
+  Commande(CMD_SUPPRIMER);
+  EXPECT_EQ(Nom(), "2");
+  EXPECT_EQ(Compteurs(), "0000001/0000001");
+
+  faux.messages.clear();
+  faux.reponses = {REPONSE_NON};
+  Commande(CMD_SUPPRIMER);
+  EXPECT_EQ(NomsDesFiches(), std::vector<std::string>{"2"});
+}
+
+TEST_F(CommandesTest, SupprimerAuMilieuMontreLaFichePrecedente) {
+  Demarrer(5);
+  AllerA(3);
+  faux.reponses = {REPONSE_OUI};
+  Commande(CMD_SUPPRIMER);
+  EXPECT_EQ(Nom(), "2");
+  EXPECT_EQ(Compteurs(), "0000002/0000004");
+  EXPECT_EQ(NomsDesFiches(), (std::vector<std::string>{"1", "2", "4", "5"}));
+}
+
+TEST_F(CommandesTest, NouvelleFicheApresLaFicheEcran) {
+  Demarrer(10, {6});
+  AllerA(5);
+  Commande(CMD_NOUVELLE_FICHE);
+  EXPECT_EQ(Compteurs(), "0000006/0000011");
+  EXPECT_EQ(Nom(), "");
+  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 0);
+  std::vector<std::string> noms = NomsDesFiches();
+  EXPECT_EQ(noms[5], "");
+  EXPECT_EQ(noms[6], "6");
+  EXPECT_EQ(LireMot(MagasinFiche(&p.magasin, 7)), 1) << "the former card 6 keeps its mark";
+  EXPECT_EQ(p.TravailModifie, 1);
+  EXPECT_EQ(p.ChampCourant, vue.champs[CHAMP_NOM]);
+}
+
+TEST_F(CommandesTest, NouvelleFicheEnregistreDAbordLaFicheModifiee) {
+  Demarrer(1);
+  faux.fenetres[vue.champs[CHAMP_NOTES]].texte = "note tapée";
+  faux.fenetres[vue.champs[CHAMP_NOTES]].modifie = 1;
+  Commande(CMD_BOUTON_NOUVELLE_FICHE);
+  EXPECT_EQ(TextesFiche(p.magasin.lpDebutMem)[4], "note tapée");
+  EXPECT_EQ(p.magasin.TotalFiches, 2);
+}
+
+TEST_F(CommandesTest, DupliquerGardeLaMarque) {
+  Demarrer(3, {2});
+  AllerA(2);
+  Commande(CMD_DUPLIQUER);
+  EXPECT_EQ(Compteurs(), "0000003/0000004");
+  EXPECT_EQ(NomsDesFiches(), (std::vector<std::string>{"1", "2", "2", "3"}));
+  EXPECT_EQ(LireMot(MagasinFiche(&p.magasin, 3)), 1);
+  EXPECT_EQ(p.magasin.lpFicheEcran, MagasinFiche(&p.magasin, 3));
+  EXPECT_EQ(p.TravailModifie, 1);
+}
+
+TEST_F(CommandesTest, LaLimiteDesFichesRefuseNouvelleEtDupliquer) {
+  Demarrer(2);
+  p.MaxFiches = 2;
+  for (unsigned id : {CMD_NOUVELLE_FICHE, CMD_DUPLIQUER, CMD_BOUTON_DUPLIQUER}) {
+    Commande(id);
+    AttendreMessage("Le nombre total de fiches existantes est trop important pour en créer une nouvelle !",
+                    BOITE_OK | ICONE_ATTENTION);
+  }
+  EXPECT_EQ(p.magasin.TotalFiches, 2);
+}
+
+TEST_F(CommandesTest, SuivantePrecedentePremiereDerniere) {
+  Demarrer(3);
+  Commande(CMD_FICHE_PRECEDENTE);
+  AttendreMessage("Il n'y a pas de fiche précédente.", BOITE_OK | ICONE_ATTENTION);
+  Commande(CMD_BOUTON_SUIVANTE);
+  EXPECT_EQ(Nom(), "2");
+  Commande(CMD_DERNIERE_FICHE);
+  EXPECT_EQ(Compteurs(), "0000003/0000003");
+  Commande(CMD_FICHE_SUIVANTE);
+  AttendreMessage("Il n'y a pas de fiche suivante.", BOITE_OK | ICONE_ATTENTION);
+  EXPECT_EQ(Nom(), "3");
+  Commande(CMD_BOUTON_PRECEDENTE);
+  EXPECT_EQ(Compteurs(), "0000002/0000003");
+  Commande(CMD_PREMIERE_FICHE);
+  EXPECT_EQ(Nom(), "1");
+  EXPECT_EQ(Compteurs(), "0000001/0000003");
+}
+
+TEST_F(CommandesTest, AllerALaFiche) {
+  Demarrer(12);
+  AllerA(12);
+  EXPECT_EQ(Nom(), "12");
+  EXPECT_EQ(journal_bibliotheques.filtres, (std::vector<uint16_t>{1, 0}))
+      << "digits only while the dialog is open";
+
+  faux.reponses_aller = {"0"};
+  Commande(CMD_ALLER_A);
+  AttendreMessage("le numéro de fiche n'est pas valide.", BOITE_OK | ICONE_ATTENTION);
+  faux.reponses_aller = {"abc"};
+  Commande(CMD_ALLER_A);
+  AttendreMessage("le numéro de fiche n'est pas valide.", BOITE_OK | ICONE_ATTENTION);
+  faux.reponses_aller = {"13"};
+  Commande(CMD_ALLER_A);
+  AttendreMessage("Le numéro de fiche que vous avez choisi est trop grand.",
+                  BOITE_OK | ICONE_ATTENTION);
+  faux.reponses_aller = {"\x1b"};
+  Commande(CMD_ALLER_A);
+  EXPECT_TRUE(faux.messages.empty());
+  EXPECT_EQ(Nom(), "12");
+}
+
+TEST_F(CommandesTest, AllerANeLitQueSixChiffres) {
+  EXPECT_EQ(NumeroTape("  42x"), 42u);
+  EXPECT_EQ(NumeroTape("+7"), 7u);
+  EXPECT_EQ(NumeroTape("-1"), 0xFFFFFFFFu) << "an unsigned comparison sees it as too large";
+  Demarrer(3);
+  faux.reponses_aller = {"0000021"};  // the dialog hands over 6 characters: "000002"
+  Commande(CMD_ALLER_A);
+  EXPECT_EQ(Nom(), "2");
+}
+
+TEST_F(CommandesTest, DefilementRapideAvantUneCartePar50ms) {
+  Demarrer(100);
+  Commande(CMD_AVANCER_APPUI);
+  EXPECT_EQ(faux.minuteurs[MINUTEUR_DEFILEMENT], 50u);
+  EXPECT_EQ(faux.fenetres[vue.avancer].enfonce, 1);
+  EXPECT_EQ(journal_bibliotheques.maintenus.avancer, 1);
+  for (int i = 0; i < 20; i++) ProgrammeMinuteur(&p);
+  EXPECT_EQ(Texte(vue.numero), "0000021");
+  EXPECT_EQ(Nom(), "1") << "the view changes only on release";
+  Commande(CMD_AVANCER_RELACHE);
+  EXPECT_EQ(Nom(), "21");
+  EXPECT_TRUE(faux.minuteurs.empty());
+  EXPECT_EQ(faux.fenetres[vue.avancer].enfonce, 0);
+  EXPECT_EQ(journal_bibliotheques.maintenus.avancer, 0);
+}
+
+TEST_F(CommandesTest, DefilementSurLaDerniereFicheLaMontreEncore) {
+  Demarrer(3);
+  Commande(CMD_DERNIERE_FICHE);
+  Commande(CMD_AVANCER_APPUI);
+  for (int i = 0; i < 5; i++) ProgrammeMinuteur(&p);
+  Commande(CMD_AVANCER_AILLEURS);
+  EXPECT_EQ(Nom(), "3");
+  EXPECT_EQ(Compteurs(), "0000003/0000003");
+}
+
+TEST_F(CommandesTest, DefilementArriereSArreteALaPremiere) {
+  Demarrer(10);
+  AllerA(4);
+  Commande(CMD_RECULER_APPUI);
+  for (int i = 0; i < 6; i++) ProgrammeMinuteur(&p);
+  Commande(CMD_RECULER_AILLEURS);
+  EXPECT_EQ(Nom(), "1");
+  EXPECT_EQ(Compteurs(), "0000001/0000010");
+  // A release with nothing held shows nothing new.
+  Commande(CMD_RECULER_AILLEURS);
+  EXPECT_EQ(Nom(), "1");
+}
+
+TEST_F(CommandesTest, CouperParLeBoutonMaintenu) {
+  Demarrer(1);
+  Poignee notes = vue.champs[CHAMP_NOTES];
+  faux.fenetres[notes].texte = "garder couper";
+  faux.fenetres[notes].debut_selection = 6;
+  faux.fenetres[notes].fin_selection = 13;
+  ProgrammeCommande(&p, ID_NOTES, NOTIFICATION_FOCUS, notes);
+  Commande(CMD_COUPER_APPUI);
+  EXPECT_EQ(journal_bibliotheques.maintenus.couper, 1);
+  EXPECT_EQ(faux.fenetres[vue.couper].enfonce, 1);
+  Commande(CMD_COUPER_AILLEURS);
+  EXPECT_EQ(faux.fenetres[notes].texte, "garder couper") << "released elsewhere: nothing cut";
+  EXPECT_EQ(p.TravailModifie, 0);
+
+  Commande(CMD_COUPER_APPUI);
+  Commande(CMD_COUPER_RELACHE);
+  EXPECT_EQ(faux.fenetres[notes].texte, "garder");
+  EXPECT_EQ(p.TravailModifie, 1);
+  EXPECT_EQ(p.FicheModifiee, 1);
+  EXPECT_EQ(journal_bibliotheques.maintenus.couper, 0);
+  EXPECT_EQ(faux.focus, notes);
+}
+
+TEST_F(CommandesTest, CopierEtCollerParLesBoutons) {
+  Demarrer(1);
+  Poignee url = vue.champs[CHAMP_URL];
+  ProgrammeCommande(&p, CMD_CLIC_NOM + 1, 0, nullptr);
+  EXPECT_EQ(p.ChampCourant, url);
+  faux.fenetres[url].debut_selection = 0;
+  faux.fenetres[url].fin_selection = 4;
+  Commande(CMD_COPIER_APPUI);
+  Commande(CMD_COPIER_RELACHE);
+  EXPECT_EQ(faux.fenetres[url].actions, std::vector<ActionEdit>{EDIT_COPIER});
+  EXPECT_EQ(p.TravailModifie, 0) << "the copy button leaves the flags alone";
+
+  Commande(CMD_COLLER_APPUI);
+  Commande(CMD_COLLER_RELACHE);
+  EXPECT_EQ(faux.fenetres[url].actions.size(), 1u) << "no text on the clipboard";
+  faux.presse_papiers = 1;
+  Commande(CMD_COLLER_APPUI);
+  Commande(CMD_COLLER_RELACHE);
+  EXPECT_EQ(faux.fenetres[url].actions.back(), EDIT_COLLER);
+  EXPECT_EQ(p.TravailModifie, 1);
+}
+
+TEST_F(CommandesTest, MenuEditionSurLeChampQuiALeFocus) {
+  Demarrer(1);
+  Poignee nom = vue.champs[CHAMP_NOM];
+  faux.focus = (Poignee)99;
+  Commande(CMD_ANNULER);
+  EXPECT_EQ(p.TravailModifie, 0) << "focus outside the fields: nothing";
+  faux.focus = nom;
+  Commande(CMD_COPIER);
+  EXPECT_EQ(p.TravailModifie, 0) << "empty selection: nothing";
+  faux.fenetres[nom].fin_selection = 1;
+  Commande(CMD_COPIER);
+  EXPECT_EQ(p.TravailModifie, 1) << "a copy marks the work modified";
+  EXPECT_EQ(faux.fenetres[nom].actions, std::vector<ActionEdit>{EDIT_COPIER});
+  Commande(CMD_ANNULER);
+  EXPECT_EQ(faux.fenetres[nom].actions.back(), EDIT_ANNULER);
+  Commande(CMD_COLLER);
+  EXPECT_EQ(faux.fenetres[nom].actions.back(), EDIT_ANNULER) << "nothing to paste";
+}
+
+TEST_F(CommandesTest, CopierPuisQuitterDemandeDeSauvegarder) {
+  Demarrer(1);
+  faux.focus = vue.champs[CHAMP_NOM];
+  faux.fenetres[faux.focus].fin_selection = 1;
+  Commande(CMD_COPIER);
+  faux.reponses = {REPONSE_ANNULER};
+  EXPECT_EQ(Commande(CMD_QUITTER), 0);
+  AttendreMessage("Souhaitez vous sauvegarder les modifications du travail en cours ?",
+                  BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
+}
+
+TEST_F(CommandesTest, ChampPasseAuChampSuivantEnBoucle) {
+  Demarrer(1);
+  faux.focus = vue.champs[CHAMP_NOTES];
+  Commande(CMD_CHAMP);
+  EXPECT_EQ(faux.focus, vue.champs[CHAMP_NOM]);
+  Commande(CMD_CHAMP);
+  EXPECT_EQ(faux.focus, vue.champs[CHAMP_URL]);
+  EXPECT_EQ(p.ChampCourant, vue.champs[CHAMP_URL]);
+  faux.focus = (Poignee)99;
+  Commande(CMD_CHAMP);
+  EXPECT_EQ(faux.focus, vue.champs[CHAMP_NOM]);
+}
+
+TEST_F(CommandesTest, AideEtInfo) {
+  Demarrer(1);
+  Commande(CMD_AIDE);
+  EXPECT_EQ(faux.aides, std::vector<std::string>{"C:\\Lorvanix\\lorvanix.hlp"});
+  Commande(CMD_INFO);
+  EXPECT_EQ(journal_bibliotheques.informations, std::vector<void*>{vue.fenetre});
+}
+
+TEST_F(CommandesTest, LesCommandesADialoguesCoupentLesCrochets) {
+  Demarrer(1);
+  journal_bibliotheques.crochets.clear();
+  Commande(387);
+  EXPECT_EQ(journal_bibliotheques.crochets, (std::vector<uint16_t>{0, 1}));
+  journal_bibliotheques.crochets.clear();
+  Commande(CMD_FICHE_SUIVANTE);
+  EXPECT_TRUE(journal_bibliotheques.crochets.empty());
+}
+
+TEST_F(CommandesTest, CriteresVidesRefusentListesEtComptes) {
+  Demarrer(1);
+  for (unsigned id : {643u, 404u, 534u, 538u, 687u}) {
+    Commande(id);
+    AttendreMessage("il n'y a rien à rechercher.\nLes critères de recherche ne sont pas "
+                    "correctement définis.",
+                    BOITE_OK | ICONE_ATTENTION);
+  }
+  strcpy(p.ExpressionRecherche, "web");
+  p.criteres = CriteresRecherche{};
+  Commande(643);
+  EXPECT_EQ(faux.messages.size(), 1u) << "no field to search in";
+}
+
+TEST_F(CommandesTest, CompteDeLaSelectionBorneA497Caracteres) {
+  Demarrer(1);
+  Poignee notes = vue.champs[CHAMP_NOTES];
+  faux.focus = (Poignee)99;
+  Commande(CMD_COMPTE_SELECTION);
+  AttendreMessage("Il n'y a pas de sélection", BOITE_OK | ICONE_ATTENTION);
+  faux.focus = notes;
+  Commande(CMD_COMPTE_SELECTION);
+  AttendreMessage("Il n'y a pas de sélection de texte.", BOITE_OK | ICONE_ATTENTION);
+  faux.focus = notes;
+  faux.fenetres[notes].fin_selection = 498;
+  Commande(CMD_COMPTE_SELECTION);
+  AttendreMessage("Votre sélection est trop importante.", BOITE_OK | ICONE_ATTENTION);
+  faux.focus = notes;
+  faux.fenetres[notes].fin_selection = 497;
+  EXPECT_EQ(SelectionComptable(&p), 1);
+}
+
+TEST_F(CommandesTest, DemarrageOuvreLeFichierParDefaut) {
+  std::string entete(CONFIGURATION_OUVERTURE.entete, CONFIGURATION_OUVERTURE.taille_entete);
+  std::string chemin = "C:\\defaut.lvx";
+  chemin.resize(256, '\0');
+  faux.Ecrire("C:\\Lorvanix\\OUVDEF.CFG", entete + chemin);
+  faux.Ecrire("C:\\defaut.lvx", OctetsFichier(OctetsFiche({"par défaut", "", "", "", ""}), 1));
+  ASSERT_EQ(ProgrammeDemarrer(&p, ""), 1);
+  EXPECT_EQ(Nom(), "par défaut");
+  EXPECT_EQ(Texte(vue.fenetre), "Lorvanix 6.1 defaut.lvx");
+  EXPECT_TRUE(faux.messages.empty());
+}
+
+TEST_F(CommandesTest, UnIdentifiantHorsTableNeFaitRien) {
+  Demarrer(2);
+  for (unsigned id : {0u, 305u, 721u, 0xFFFFu}) EXPECT_EQ(Commande(id), 0);
+  EXPECT_TRUE(faux.messages.empty());
+  EXPECT_EQ(Nom(), "1");
+}
+
+}  // namespace
