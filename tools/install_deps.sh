@@ -6,7 +6,7 @@ set -euo pipefail
 paquets=(
   cmake g++ make clang libgtest-dev libgmock-dev libbenchmark-dev
   wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools
-  xvfb x11-utils imagemagick fonts-wine fonts-liberation
+  xvfb x11-utils imagemagick fonts-wine fonts-liberation locales
 )
 
 manquants=()
@@ -15,15 +15,23 @@ for p in "${paquets[@]}"; do
   [[ $etat == ii* ]] || manquants+=("$p")
 done
 
-if ((${#manquants[@]} == 0)); then
-  exit 0
-fi
+# Wine takes its language from the locale: the program runs in French.
+francais() {
+  locale -a 2>/dev/null | grep -qix 'fr_FR.utf8' && return 0
+  "${sudo_si_besoin[@]}" localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+}
 
-echo "install_deps: à installer : ${manquants[*]}"
 sudo_si_besoin=()
 if ((EUID != 0)); then
   sudo_si_besoin=(sudo)
 fi
+
+if ((${#manquants[@]} == 0)); then
+  francais
+  exit 0
+fi
+
+echo "install_deps: à installer : ${manquants[*]}"
 
 export DEBIAN_FRONTEND=noninteractive
 # wine32 lives in the i386 architecture.
@@ -32,3 +40,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 "${sudo_si_besoin[@]}" apt-get update -q
 "${sudo_si_besoin[@]}" apt-get install -y -q "${manquants[@]}" </dev/null
+francais

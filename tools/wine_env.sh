@@ -20,8 +20,9 @@ lvx_wine_env() {
   export WINEDEBUG=-all
   # No Mono/Gecko download prompts.
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  # An English-speaking locale gives the Western code page (1252).
-  export LC_ALL=C.UTF-8
+  # French, as the program's users: Wine's own dialogs and buttons speak it,
+  # and its code page is the Western one (1252).
+  export LC_ALL=fr_FR.UTF-8
   mkdir -p "$HOME"
   LVX_XVFB_PID=
   LVX_WINESERVER=0
