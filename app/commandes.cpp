@@ -12,19 +12,15 @@
 
 namespace {
 
-const char* const TITRE = "Lorvanix 6.1";
-
-void Curseur(Programme* p, Poignee c) { p->pf->curseur(p->pf->ctx, c); }
-void FocusCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
 
 // Frame S: wait cursor and write back before, focus and arrow after. The
 // command runs only when the write back kept the store.
 template <typename Action>
 void CadreS(Programme* p, Action action) {
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (ProgrammeReecrire(p)) action();
-  FocusCourant(p);
-  Curseur(p, p->fleche);
+  ProgrammeFocusCourant(p);
+  ProgrammeCurseur(p, p->fleche);
 }
 
 // Frame D: the same with the hooks off around it, for commands with dialogs.
@@ -41,10 +37,10 @@ void Rien() {}
 // 0 after the refusal message when no card may be added.
 int LimiteFiches(Programme* p) {
   if (p->magasin.TotalFiches != p->MaxFiches) return 1;
-  p->pf->message(p->pf->ctx, p->pf->focus_actuel(p->pf->ctx),
-                 "Le nombre total de fiches existantes est trop important pour en créer une "
-                 "nouvelle !",
-                 TITRE, BOITE_OK | ICONE_ATTENTION);
+  ProgrammeMessage(p, p->pf->focus_actuel(p->pf->ctx),
+                   "Le nombre total de fiches existantes est trop important pour en créer une "
+                   "nouvelle !",
+                   BOITE_OK | ICONE_ATTENTION);
   return 0;
 }
 
@@ -54,10 +50,10 @@ int CriteresDefinis(Programme* p) {
   if (p->ExpressionRecherche[0] && (c.RechercheNoms || c.RechercheURL || c.RechercheRubriques ||
                                     c.RechercheMotsCles || c.RechercheNotes))
     return 1;
-  p->pf->message(p->pf->ctx, p->vue.fenetre,
-                 "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement "
-                 "définis.",
-                 TITRE, BOITE_OK | ICONE_ATTENTION);
+  ProgrammeMessage(p, p->vue.fenetre,
+                   "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas "
+                   "correctement définis.",
+                   BOITE_OK | ICONE_ATTENTION);
   return 0;
 }
 
@@ -66,9 +62,9 @@ int CriteresDefinis(Programme* p) {
 template <typename Action>
 void CadreImpression(Programme* p, Action action) {
   ProgrammeCrochet(p, 0);
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   int garde = ProgrammeReecrire(p);
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   if (garde) action();
   ProgrammeCrochet(p, 1);
 }
@@ -86,21 +82,21 @@ int Fichier(Programme* p, unsigned id) {
         ProgrammeOuvrir(p);
         ProgrammeCrochet(p, 1);
       }
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_ENREGISTRER:
     case CMD_BOUTON_ENREGISTRER:
       ProgrammeCrochet(p, 0);
       ProgrammeEnregistrer(p);
       ProgrammeCrochet(p, 1);
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_ENREGISTRER_SOUS:
       if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 0;
       ProgrammeCrochet(p, 0);
       ProgrammeEnregistrerSous(p);
       ProgrammeCrochet(p, 1);
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_OUVRIR_PAR_DEFAUT:
       ProgrammeCrochet(p, 0);
@@ -167,12 +163,12 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_BOUTON_IMPRIMER:
     case 377: case 378: case 376: case 379:
       CadreImpression(p, Rien);
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_CONFIGURER_IMPRESSION:
       ProgrammeCrochet(p, 0);
       ProgrammeCrochet(p, 1);
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
 
     // Edition.
@@ -185,9 +181,9 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_NOUVELLE_FICHE:
     case CMD_BOUTON_NOUVELLE_FICHE:
       if (!LimiteFiches(p)) return 0;
-      Curseur(p, p->attente);
+      ProgrammeCurseur(p, p->attente);
       CommandeNouvelleFiche(p);
-      Curseur(p, p->fleche);
+      ProgrammeCurseur(p, p->fleche);
       return 0;
     case CMD_DUPLIQUER:
     case CMD_BOUTON_DUPLIQUER:
@@ -220,7 +216,7 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     // Marquage.
     case CMD_BASCULER_FICHE_ECRAN:
     case CMD_CASE_MARQUAGE:
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case 332: case 333: case 324: case CMD_BOUTON_DEMARQUER_TOUT:
     case 338: case 334: case 346: case 353: case 306: case 412:
@@ -246,30 +242,30 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     // Recherche.
     case CMD_CRITERES:
     case CMD_BOUTON_CRITERES:
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_CORRESPONDANCE_PREMIERE:
     case CMD_CORRESPONDANCE_SUIVANTE:
-      Curseur(p, p->attente);
+      ProgrammeCurseur(p, p->attente);
       ProgrammeReecrire(p);
-      Curseur(p, p->fleche);
+      ProgrammeCurseur(p, p->fleche);
       return 0;
 
     case CMD_CHAMP: CommandeChamp(p); return 0;
     case CMD_INFO:
       AfficherLvxInform(0, p->vue.fenetre);
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     case CMD_AIDE: {
       std::string aide = std::string(p->DossierProgramme) + "\\lorvanix.hlp";
       p->pf->aide(p->pf->ctx, p->pf->focus_actuel(p->pf->ctx), aide.c_str());
-      FocusCourant(p);
+      ProgrammeFocusCourant(p);
       return 0;
     }
   }
   if (id >= CMD_CLIC_NOM && id <= CMD_CLIC_NOTES) {
     p->ChampCourant = p->vue.champs[id - CMD_CLIC_NOM];
-    FocusCourant(p);
+    ProgrammeFocusCourant(p);
     return 0;
   }
   switch (id) {

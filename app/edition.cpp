@@ -4,8 +4,6 @@
 
 namespace {
 
-const char* const TITRE = "Lorvanix 6.1";
-
 // The field edit that has the focus, or null.
 Poignee ChampAvecFocus(Programme* p, int* numero) {
   Poignee focus = p->pf->focus_actuel(p->pf->ctx);
@@ -106,6 +104,6 @@ int SelectionComptable(Programme* p) {
       refus = "Votre sélection est trop importante.";
   }
   if (!refus) return 1;
-  pf->message(pf->ctx, p->vue.fenetre, refus, TITRE, BOITE_OK | ICONE_ATTENTION);
+  ProgrammeMessage(p, p->vue.fenetre, refus, BOITE_OK | ICONE_ATTENTION);
   return 0;
 }

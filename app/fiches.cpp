@@ -7,25 +7,17 @@
 
 namespace {
 
-const char* const TITRE = "Lorvanix 6.1";
-
-void Curseur(Programme* p, Poignee c) { p->pf->curseur(p->pf->ctx, c); }
 
 void Avertir(Programme* p, const char* texte) {
-  p->pf->message(p->pf->ctx, p->vue.fenetre, texte, TITRE, BOITE_OK | ICONE_ATTENTION);
+  ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
 }
 
-void FocusCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
 
 void FocusNom(Programme* p) {
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
-  FocusCourant(p);
+  ProgrammeFocusCourant(p);
 }
 
-void ChampsNonModifies(Programme* p) {
-  p->FicheModifiee = 0;
-  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
-}
 
 uint8_t* Suivante(uint8_t* fiche) { return determine_pointeur_fiche_suivante(fiche); }
 uint8_t* Precedente(uint8_t* fiche) { return determine_pointeur_fiche_precedente(fiche); }
@@ -69,7 +61,7 @@ void CommandeNouvelleFiche(Programme* p) {
     return;
   }
   FicheEcrireVide(nouvelle);
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   m->NumFiche++;
   m->TotalFiches++;
   ProgrammeCompteurs(p);
@@ -79,10 +71,10 @@ void CommandeNouvelleFiche(Programme* p) {
 
 void CommandeDupliquer(Programme* p) {
   Magasin* m = &p->magasin;
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
-  Curseur(p, p->fleche);
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->fleche);
+  ProgrammeCurseur(p, p->attente);
   uint8_t* copie = Suivante(m->lpFicheEcran);
   uint32_t taille = (uint32_t)(copie - m->lpFicheEcran);
   if (!MagasinOuvrirEspace(m, p->pf, &copie, taille)) {
@@ -90,29 +82,29 @@ void CommandeDupliquer(Programme* p) {
     return;
   }
   memcpy(copie, m->lpFicheEcran, taille);
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   m->NumFiche++;
   m->TotalFiches++;
   ProgrammeCompteurs(p);
   m->lpFicheEcran = copie;
   FocusNom(p);
   p->TravailModifie = 1;
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
 }
 
 void CommandeSupprimer(Programme* p) {
   const Plateforme* pf = p->pf;
   Magasin* m = &p->magasin;
-  if (pf->message(pf->ctx, p->vue.fenetre, "Voulez-vous vraiment\n supprimer cette fiche?", TITRE,
-                  BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI) {
-    FocusCourant(p);
+  if (ProgrammeMessage(p, p->vue.fenetre, "Voulez-vous vraiment\n supprimer cette fiche?",
+                       BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI) {
+    ProgrammeFocusCourant(p);
     return;
   }
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   p->TravailModifie = 1;
   uint8_t* suivante = Suivante(m->lpFicheEcran);
   MagasinFermerEspace(m, suivante, (uint32_t)(suivante - m->lpFicheEcran));
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   if (m->lpFicheEcran != m->lpDebutMem) {
     m->lpFicheEcran = Precedente(m->lpFicheEcran);
     ProgrammeAfficherFiche(p);
@@ -124,7 +116,7 @@ void CommandeSupprimer(Programme* p) {
     p->EtatMarquage = 0;
     pf->case_cocher(pf->ctx, p->vue.marquage, 0);
     MagasinNouveau(m, pf);
-    ChampsNonModifies(p);
+    ProgrammeChampsNonModifies(p);
     ProgrammeCompteurs(p);
     p->TravailModifie = 1;
   } else {
@@ -132,24 +124,24 @@ void CommandeSupprimer(Programme* p) {
     m->TotalFiches--;
     ProgrammeCompteur(p, p->vue.total, m->TotalFiches);
   }
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   FocusNom(p);
 }
 
 void CommandeSuivante(Programme* p) {
   Magasin* m = &p->magasin;
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
   uint8_t* suivante = Suivante(m->lpFicheEcran);
   if (suivante == m->lpFinMem) {
-    Curseur(p, p->fleche);
+    ProgrammeCurseur(p, p->fleche);
     Avertir(p, "Il n'y a pas de fiche suivante.");
-    FocusCourant(p);
+    ProgrammeFocusCourant(p);
     return;
   }
   m->lpFicheEcran = suivante;
   ProgrammeAfficherFiche(p);
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   m->NumFiche++;
   ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
   FocusNom(p);
@@ -157,41 +149,41 @@ void CommandeSuivante(Programme* p) {
 
 void CommandePrecedente(Programme* p) {
   Magasin* m = &p->magasin;
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
   if (m->lpFicheEcran == m->lpDebutMem) {
-    Curseur(p, p->fleche);
+    ProgrammeCurseur(p, p->fleche);
     Avertir(p, "Il n'y a pas de fiche précédente.");
-    FocusCourant(p);
+    ProgrammeFocusCourant(p);
     return;
   }
   m->lpFicheEcran = Precedente(m->lpFicheEcran);
   ProgrammeAfficherFiche(p);
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   m->NumFiche--;
   ProgrammeCompteur(p, p->vue.numero, m->NumFiche);
   FocusNom(p);
 }
 
 void CommandePremiere(Programme* p) {
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
   Montrer(p, p->magasin.lpDebutMem, 1);
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
 }
 
 void CommandeDerniere(Programme* p) {
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
   uint8_t* derniere = FicheNumero(p, (uint32_t)p->magasin.TotalFiches);
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   Montrer(p, derniere, p->magasin.TotalFiches);
 }
 
 void CommandeAllerA(Programme* p) {
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return;
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   char texte[20] = {0};
   // Only digits reach the dialog's edit while it is open.
   FiltrerChiffres(1);
@@ -201,14 +193,14 @@ void CommandeAllerA(Programme* p) {
   uint32_t n = NumeroTape(texte);
   if (n > (uint32_t)p->magasin.TotalFiches) {
     Avertir(p, "Le numéro de fiche que vous avez choisi est trop grand.");
-    FocusCourant(p);
+    ProgrammeFocusCourant(p);
   } else if (n == 0) {
     Avertir(p, "le numéro de fiche n'est pas valide.");
-    FocusCourant(p);
+    ProgrammeFocusCourant(p);
   } else {
-    Curseur(p, p->attente);
+    ProgrammeCurseur(p, p->attente);
     uint8_t* fiche = FicheNumero(p, n);
-    Curseur(p, p->fleche);
+    ProgrammeCurseur(p, p->fleche);
     Montrer(p, fiche, (int32_t)n);
   }
 }
@@ -270,6 +262,6 @@ void DefilementRelache(Programme* p, int avant) {
   }
   pf->bouton_enfonce(pf->ctx, avant ? p->vue.avancer : p->vue.reculer, 0);
   if (m->NumFiche != p->NumeroAppui) p->ChampCourant = p->vue.champs[CHAMP_NOM];
-  FocusCourant(p);
+  ProgrammeFocusCourant(p);
   pf->minuteur_arreter(pf->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT);
 }

@@ -31,11 +31,6 @@ int UnChampModifie(Programme* p) {
   return 0;
 }
 
-void ChampsNonModifies(Programme* p) {
-  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
-}
-
-void Curseur(Programme* p, Poignee c) { p->pf->curseur(p->pf->ctx, c); }
 
 // Empties the card view and the store down to one empty card.
 int NouveauMagasin(Programme* p) {
@@ -44,11 +39,10 @@ int NouveauMagasin(Programme* p) {
   p->EtatMarquage = 0;
   pf->case_cocher(pf->ctx, p->vue.marquage, 0);
   if (!MagasinNouveau(&p->magasin, pf)) {
-    pf->message(pf->ctx, p->vue.fenetre, MEMOIRE_IMPOSSIBLE, TITRE, BOITE_OK | ICONE_ERREUR);
+    ProgrammeMessage(p, p->vue.fenetre, MEMOIRE_IMPOSSIBLE, BOITE_OK | ICONE_ERREUR);
     return 0;
   }
-  p->FicheModifiee = 0;
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   ProgrammeCompteurs(p);
   return 1;
 }
@@ -106,9 +100,20 @@ int ChoisirNomEnregistrement(Programme* p) {
   return 0;
 }
 
-void FocusChampCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
-
 }  // namespace
+
+int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsigned style) {
+  return p->pf->message(p->pf->ctx, proprietaire, texte, TITRE, style);
+}
+
+void ProgrammeCurseur(Programme* p, Poignee curseur) { p->pf->curseur(p->pf->ctx, curseur); }
+
+void ProgrammeFocusCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
+
+void ProgrammeChampsNonModifies(Programme* p) {
+  p->FicheModifiee = 0;
+  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
+}
 
 void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]) {
   while (*ligne == '"') ligne++;
@@ -134,7 +139,7 @@ int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue
   for (int i = 0; i < 4; i++) {
     p->blocs_tampons[i] = pf->bloc_allouer(pf->ctx, tailles[i]);
     if (!p->blocs_tampons[i]) {
-      pf->message(pf->ctx, vue.fenetre, MEMOIRE_IMPOSSIBLE, TITRE, BOITE_OK | ICONE_ERREUR);
+      ProgrammeMessage(p, vue.fenetre, MEMOIRE_IMPOSSIBLE, BOITE_OK | ICONE_ERREUR);
       return 0;
     }
     adresses[i] = pf->bloc_verrouiller(pf->ctx, p->blocs_tampons[i]);
@@ -177,7 +182,7 @@ void ProgrammeCrochet(Programme* p, uint16_t actif) {
 
 void ProgrammeActivation(Programme* p) {
   ProgrammeCrochet(p, 1);
-  FocusChampCourant(p);
+  ProgrammeFocusCourant(p);
 }
 
 void ProgrammeAfficherFiche(Programme* p) {
@@ -187,8 +192,7 @@ void ProgrammeAfficherFiche(Programme* p) {
   pf->case_cocher(pf->ctx, p->vue.marquage, p->EtatMarquage != 0);
   for (int i = 0; i < (int)NB_CHAMPS; i++)
     pf->fenetre_texte_ecrire(pf->ctx, p->vue.champs[i], FicheTexte(fiche, i, nullptr));
-  p->FicheModifiee = 0;
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   pf->focus(pf->ctx, p->vue.champs[CHAMP_NOM]);
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
 }
@@ -223,8 +227,7 @@ int ProgrammeReecrire(Programme* p) {
     ProgrammeEchecMemoire(p);
     return 0;
   }
-  p->FicheModifiee = 0;
-  ChampsNonModifies(p);
+  ProgrammeChampsNonModifies(p);
   p->TravailModifie = 1;
   return 1;
 }
@@ -238,18 +241,18 @@ void ProgrammeTitre(Programme* p, const char* chemin) {
 
 int ProgrammeInviteSauvegarde(Programme* p) {
   if (!p->TravailModifie && !UnChampModifie(p)) return 1;
-  int r = p->pf->message(p->pf->ctx, nullptr,
-                         "Souhaitez vous sauvegarder les modifications du travail en cours ?",
-                         TITRE, BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
+  int r = ProgrammeMessage(p, nullptr,
+                           "Souhaitez vous sauvegarder les modifications du travail en cours ?",
+                           BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
   if (r == REPONSE_ANNULER) return 0;
   if (r == REPONSE_NON) return 1;
   return ProgrammeEnregistrer(p);
 }
 
 int ProgrammeNouveauTravail(Programme* p) {
-  Curseur(p, p->attente);
+  ProgrammeCurseur(p, p->attente);
   if (!ProgrammeInviteSauvegarde(p)) {
-    Curseur(p, p->fleche);
+    ProgrammeCurseur(p, p->fleche);
     return 1;
   }
   p->NomFichier[0] = 0;
@@ -258,17 +261,17 @@ int ProgrammeNouveauTravail(Programme* p) {
   if (!NouveauMagasin(p)) return 0;
   p->TravailModifie = 0;
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
   return 1;
 }
 
 void ProgrammeEchecMemoire(Programme* p) {
   const Plateforme* pf = p->pf;
-  pf->message(pf->ctx, p->vue.fenetre,
-              "Allocation de mémoire impossible. La session en cours va être initialisée pour "
-              "éviter le plantage de votre ordinateur.",
-              TITRE, BOITE_OK | ICONE_ERREUR);
-  Curseur(p, p->attente);
+  ProgrammeMessage(p, p->vue.fenetre,
+                   "Allocation de mémoire impossible. La session en cours va être initialisée "
+                   "pour éviter le plantage de votre ordinateur.",
+                   BOITE_OK | ICONE_ERREUR);
+  ProgrammeCurseur(p, p->attente);
   p->NomFichier[0] = 0;
   p->NomFichierPrecedent[0] = 0;
   ProgrammeTitre(p, "");
@@ -278,7 +281,7 @@ void ProgrammeEchecMemoire(Programme* p) {
   NouveauMagasin(p);
   p->TravailModifie = 0;
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
-  Curseur(p, p->fleche);
+  ProgrammeCurseur(p, p->fleche);
 }
 
 int ProgrammeCharger(Programme* p, const char* chemin) {
@@ -340,9 +343,9 @@ int ProgrammeQuitter(Programme* p) {
 
 void ProgrammeFinDeSession(Programme* p) {
   if (!p->TravailModifie && !UnChampModifie(p)) return;
-  int r = p->pf->message(
-      p->pf->ctx, nullptr,
+  int r = ProgrammeMessage(
+      p, nullptr,
       "Souhaitez vous sauvegarder les modifications du travail en cours avec Lorvanix 6.1 ?",
-      TITRE, BOITE_OUI_NON | ICONE_QUESTION);
+      BOITE_OUI_NON | ICONE_QUESTION);
   if (r == REPONSE_OUI) ProgrammeEnregistrer(p);
 }

@@ -92,6 +92,14 @@ void ProgrammeCrochet(Programme* p, uint16_t actif);
 // The main window was activated.
 void ProgrammeActivation(Programme* p);
 
+// A message box captioned "Lorvanix 6.1"; returns the button pressed.
+int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsigned style);
+void ProgrammeCurseur(Programme* p, Poignee curseur);
+// The focus back to the current field.
+void ProgrammeFocusCourant(Programme* p);
+// Clears the card-dirty flag and the five edits' modified state.
+void ProgrammeChampsNonModifies(Programme* p);
+
 void ProgrammeAfficherFiche(Programme* p);
 void ProgrammeCompteur(Programme* p, Poignee compteur, int32_t nombre);
 void ProgrammeCompteurs(Programme* p);

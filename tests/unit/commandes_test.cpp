@@ -8,6 +8,7 @@
 #include "configuration.h"
 #include "edition.h"
 #include "fenetre_principale.h"
+#include "essai_programme.h"
 #include "faux_bibliotheques.h"
 #include "faux_systeme.h"
 #include "fiches.h"
@@ -16,33 +17,8 @@
 
 namespace {
 
-class CommandesTest : public ::testing::Test {
+class CommandesTest : public EssaiProgramme {
  protected:
-  DossierTemporaire dossier;
-  FauxSysteme faux{dossier.chemin};
-  Programme p{};
-  VueFiche vue{};
-
-  void SetUp() override {
-    InstallerFauxSysteme(&faux);
-    journal_bibliotheques = JournalBibliotheques{};
-    vue.fenetre = (Poignee)1;
-    vue.numero = (Poignee)2;
-    vue.total = (Poignee)3;
-    vue.marquage = (Poignee)4;
-    for (int i = 0; i < 5; i++) vue.champs[i] = (Poignee)(uintptr_t)(10 + i);
-    vue.couper = (Poignee)20;
-    vue.copier = (Poignee)21;
-    vue.coller = (Poignee)22;
-    vue.avancer = (Poignee)23;
-    vue.reculer = (Poignee)24;
-    faux.chemin_module = "C:\\Lorvanix\\lorvanix.exe";
-    std::string entete(CONFIGURATION_NAVIGATEUR.entete, CONFIGURATION_NAVIGATEUR.taille_entete);
-    faux.Ecrire("C:\\Lorvanix\\NAVIGDEF.CFG", entete + std::string(256, '\0'));
-    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
-  }
-  void TearDown() override { ProgrammeLiberer(&p); }
-
   // Starts on a file of n cards named "1", "2", ... (card k marked when k is in marquees).
   void Demarrer(int n, std::vector<int> marquees = {}) {
     std::string cartes;
@@ -56,9 +32,6 @@ class CommandesTest : public ::testing::Test {
     faux.messages.clear();
   }
   int Commande(unsigned id) { return ProgrammeCommande(&p, id, 0, nullptr); }
-  std::string Texte(Poignee h) { return faux.fenetres[h].texte; }
-  std::string Nom() { return Texte(vue.champs[CHAMP_NOM]); }
-  std::string Compteurs() { return Texte(vue.numero) + "/" + Texte(vue.total); }
   std::vector<std::string> NomsDesFiches() {
     std::vector<std::string> noms;
     for (uint8_t* f = p.magasin.lpDebutMem; f != p.magasin.lpFinMem; f = FicheSuivante(f))
@@ -68,13 +41,6 @@ class CommandesTest : public ::testing::Test {
   void AllerA(int numero) {
     faux.reponses_aller = {std::to_string(numero)};
     Commande(CMD_ALLER_A);
-  }
-  void AttendreMessage(const std::string& texte, unsigned style) {
-    ASSERT_EQ(faux.messages.size(), 1u);
-    EXPECT_EQ(faux.messages[0].texte, texte);
-    EXPECT_EQ(faux.messages[0].titre, "Lorvanix 6.1");
-    EXPECT_EQ(faux.messages[0].style, style);
-    faux.messages.clear();
   }
 };
 

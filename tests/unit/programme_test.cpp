@@ -1,51 +1,20 @@
 #include "programme.h"
 
-#include "commandes.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "commandes.h"
 #include "configuration.h"
 #include "fenetre_principale.h"
+#include "essai_programme.h"
 #include "faux_systeme.h"
 #include "outils_fiches.h"
 
 namespace {
 
-class ProgrammeTest : public ::testing::Test {
+class ProgrammeTest : public EssaiProgramme {
  protected:
-  DossierTemporaire dossier;
-  FauxSysteme faux{dossier.chemin};
-  Programme p{};
-  VueFiche vue{};
-
-  void SetUp() override {
-    InstallerFauxSysteme(&faux);
-    vue.fenetre = (Poignee)1;
-    vue.numero = (Poignee)2;
-    vue.total = (Poignee)3;
-    vue.marquage = (Poignee)4;
-    for (int i = 0; i < 5; i++) vue.champs[i] = (Poignee)(uintptr_t)(10 + i);
-    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
-    // The program folder as installed: the program and its browser file.
-    faux.chemin_module = "C:\\Lorvanix\\lorvanix.exe";
-    faux.Ecrire(faux.chemin_module, "MZ");
-    std::string navigateur(CONFIGURATION_NAVIGATEUR.entete, CONFIGURATION_NAVIGATEUR.taille_entete);
-    std::string chemin = "C:\\Navigateur\\web.exe";
-    chemin.resize(256, '\0');
-    faux.Ecrire("C:\\Lorvanix\\NAVIGDEF.CFG", navigateur + chemin);
-  }
-  void TearDown() override {
-    ProgrammeLiberer(&p);
-    EXPECT_EQ(faux.blocs_vivants, 0);
-  }
-  std::string Texte(Poignee h) { return faux.fenetres[h].texte; }
-  void Taper(int champ, const std::string& texte) {
-    faux.fenetres[vue.champs[champ]].texte = texte;
-    faux.fenetres[vue.champs[champ]].modifie = 1;
-  }
-  std::string Titre() { return Texte(vue.fenetre); }
   const std::string QUESTION = "Souhaitez vous sauvegarder les modifications du travail en cours ?";
 };
 
