@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "app/dialogues_win32.h"
 #include "app/fenetre_principale.h"
 #include "app/programme.h"
 #include "bwcc/bwcc32.h"
@@ -223,7 +224,7 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
 
   VueFiche vue = {};
   CreerControles(f, &vue);
-  if (!ProgrammeInitialiser(&programme, PlateformeSysteme(), vue, fleche, attente, instance)) {
+  if (!ProgrammeInitialiser(&programme, PlateformeProgramme(), vue, fleche, attente, instance)) {
     ProgrammeLiberer(&programme);
     Detruire(f);
     return FALSE;

@@ -125,6 +125,25 @@ struct Plateforme {
   // The "Aller à la fiche..." dialog: 1 on OK with the first characters
   // typed in texte (taille bytes with the NUL), 0 on Annuler.
   int (*dialogue_aller)(void* ctx, Poignee proprietaire, char* texte, uint32_t taille);
+
+  // The character before courant in texte (CharPrevA); texte itself at the start.
+  const char* (*caractere_precedent)(void* ctx, const char* texte, const char* courant);
+  // Selects characters debut to fin of an edit and scrolls them into view.
+  void (*edit_selectionner)(void* ctx, Poignee edit, uint32_t debut, uint32_t fin);
+  // WinExec of a command line, shown normally: its result (below 32: failure).
+  unsigned (*lancer)(void* ctx, const char* ligne);
+  // A process started from a command line alone; 0 when it could not start.
+  int (*processus)(void* ctx, const char* ligne);
+  // 1 when the path names something that exists (an access test).
+  int (*acces)(void* ctx, const char* chemin);
+  // The long name that the file system stores for the last component of an
+  // existing path (its find-first-file entry) into nom (260 bytes); 0 when none.
+  int (*nom_long)(void* ctx, const char* chemin, char* nom);
+  // Modal dialogs of the main program on their records; 1 on OK, 0 on Annuler.
+  int (*dialogue_criteres)(void* ctx, Poignee proprietaire, struct DialogueCriteres* d);
+  int (*dialogue_plage)(void* ctx, Poignee proprietaire, const char* titre, char* de, char* a,
+                        uint32_t taille);
+  int (*dialogue_incompletes)(void* ctx, Poignee proprietaire, uint16_t choix[5]);
 };
 
 // The platform of this process: the Win32 table in the deliverables, the

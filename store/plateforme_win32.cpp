@@ -155,39 +155,39 @@ void BoutonEnfonce(void*, Poignee bouton, int enfonce) {
   SendMessageA((HWND)bouton, BM_SETSTATE, enfonce, 0);
 }
 
-// "Aller à la fiche...": edit 640, OK 639, Annuler 638.
-struct TexteDialogue {
-  char* texte;
-  uint32_t taille;
-};
-INT_PTR CALLBACK ProcedureAller(HWND d, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(d, DWLP_USER, l);
-      SetFocus(GetDlgItem(d, 640));
-      return FALSE;
-    case WM_COMMAND:
-      if (LOWORD(w) == 639 || LOWORD(w) == IDOK) {
-        TexteDialogue* t = (TexteDialogue*)GetWindowLongPtrA(d, DWLP_USER);
-        GetDlgItemTextA(d, 640, t->texte, (int)t->taille);
-        EndDialog(d, 1);
-        return TRUE;
-      }
-      if (LOWORD(w) == 638 || LOWORD(w) == IDCANCEL) {
-        EndDialog(d, 0);
-        return TRUE;
-      }
-      break;
-  }
-  return FALSE;
+const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
+  return CharPrevA(texte, courant);
 }
-int DialogueAller(void*, Poignee proprietaire, char* texte, uint32_t taille) {
-  TexteDialogue t = {texte, taille};
-  texte[0] = 0;
-  return DialogBoxParamA(GetModuleHandleA(nullptr), "ALLERALAFICHEBOX", (HWND)proprietaire,
-                         ProcedureAller, (LPARAM)&t) == 1;
+void EditSelectionner(void*, Poignee edit, uint32_t debut, uint32_t fin) {
+  SendMessageA((HWND)edit, EM_SETSEL, debut, fin);
+  SendMessageA((HWND)edit, EM_SCROLLCARET, 0, 0);
+}
+unsigned Lancer(void*, const char* ligne) { return WinExec(ligne, SW_SHOWNORMAL); }
+int Processus(void*, const char* ligne) {
+  STARTUPINFOA demarrage = {};
+  demarrage.cb = sizeof demarrage;
+  PROCESS_INFORMATION infos = {};
+  // CreateProcessA may write into its command line.
+  char modifiable[1024];
+  lstrcpynA(modifiable, ligne, sizeof modifiable);
+  if (!CreateProcessA(nullptr, modifiable, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &demarrage, &infos))
+    return 0;
+  CloseHandle(infos.hThread);
+  CloseHandle(infos.hProcess);
+  return 1;
+}
+int Acces(void*, const char* chemin) { return GetFileAttributesA(chemin) != INVALID_FILE_ATTRIBUTES; }
+int NomLong(void*, const char* chemin, char* nom) {
+  WIN32_FIND_DATAA trouve;
+  HANDLE h = FindFirstFileA(chemin, &trouve);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  FindClose(h);
+  lstrcpynA(nom, trouve.cFileName, MAX_PATH);
+  return 1;
 }
 
+// The main program's own dialogs (null here) are filled in by its window.
 const Plateforme systeme = {
     nullptr,         Message,          Curseur,           Redessiner,
     BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
@@ -199,7 +199,9 @@ const Plateforme systeme = {
     Focus,           ModuleChemin,     CaractereSuivant,  DossierSpecial,
     FocusActuel,     EditSelection,    EditAction,        PressePapiersTexte,
     Aide,            MinuteurDemarrer, MinuteurArreter,   BoutonEnfonce,
-    DialogueAller,
+    nullptr,         CaracterePrecedent, EditSelectionner, Lancer,
+    Processus,       Acces,            NomLong,           nullptr,
+    nullptr,         nullptr,
 };
 
 }  // namespace

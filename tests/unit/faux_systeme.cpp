@@ -212,6 +212,57 @@ int DialogueAller(void* ctx, Poignee, char* texte, uint32_t taille) {
   return 1;
 }
 
+const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
+  return courant > texte ? courant - 1 : texte;
+}
+void EditSelectionner(void* ctx, Poignee h, uint32_t debut, uint32_t fin) {
+  F(ctx)->fenetres[h].debut_selection = debut;
+  F(ctx)->fenetres[h].fin_selection = fin;
+}
+unsigned Lancer(void* ctx, const char* ligne) {
+  F(ctx)->lancements.push_back(ligne);
+  return F(ctx)->resultat_lancer;
+}
+int Processus(void* ctx, const char* ligne) {
+  F(ctx)->processus.push_back(ligne);
+  return !F(ctx)->processus_echoue;
+}
+int Acces(void* ctx, const char* chemin) {
+  return std::filesystem::exists(F(ctx)->Linux(chemin));
+}
+int NomLong(void* ctx, const char* chemin, char* nom) {
+  auto trouve = F(ctx)->noms_longs.find(chemin);
+  if (trouve == F(ctx)->noms_longs.end()) return 0;
+  snprintf(nom, 260, "%s", trouve->second.c_str());
+  return 1;
+}
+int DialogueCriteresFaux(void* ctx, Poignee, DialogueCriteres* d) {
+  FauxSysteme* f = F(ctx);
+  if (f->dans_criteres.empty()) return 0;
+  auto action = f->dans_criteres.front();
+  f->dans_criteres.pop_front();
+  return action(d);
+}
+int DialoguePlage(void* ctx, Poignee, const char* titre, char* de, char* a, uint32_t taille) {
+  FauxSysteme* f = F(ctx);
+  f->titres_plages.push_back(titre);
+  if (f->plages.empty() || f->plages.front().first == "\x1b") {
+    if (!f->plages.empty()) f->plages.pop_front();
+    return 0;
+  }
+  snprintf(de, taille, "%s", f->plages.front().first.c_str());
+  snprintf(a, taille, "%s", f->plages.front().second.c_str());
+  f->plages.pop_front();
+  return 1;
+}
+int DialogueIncompletes(void* ctx, Poignee, uint16_t choix[5]) {
+  FauxSysteme* f = F(ctx);
+  if (f->dans_incompletes.empty()) return 0;
+  auto action = f->dans_incompletes.front();
+  f->dans_incompletes.pop_front();
+  return action(choix);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -225,7 +276,9 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
                   Focus,         ModuleChemin,     CaractereSuivant, DossierSpecial,
                   FocusActuel,   EditSelection,    EditAction,       PressePapiersTexte,
                   Aide,          MinuteurDemarrer, MinuteurArreter,  BoutonEnfonce,
-                  DialogueAller};
+                  DialogueAller, CaracterePrecedent, EditSelectionner, Lancer,
+                  Processus,     Acces,            NomLong,          DialogueCriteresFaux,
+                  DialoguePlage, DialogueIncompletes};
 }
 
 FauxSysteme::~FauxSysteme() {

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -59,6 +60,16 @@ struct FauxSysteme {
   std::vector<std::string> aides;      // help files opened
   std::map<unsigned, unsigned> minuteurs;  // running timers: id -> period
   std::deque<std::string> reponses_aller;  // texts typed in the go-to dialog; "\x1b" cancels
+  std::vector<std::string> lancements;     // command lines given to lancer
+  unsigned resultat_lancer = 33;
+  std::vector<std::string> processus;      // command lines of the processes started
+  int processus_echoue = 0;
+  std::map<std::string, std::string> noms_longs;  // path -> long name of its last component
+  // What the user does in the main program's dialogs; an empty queue cancels.
+  std::deque<std::function<int(struct DialogueCriteres*)>> dans_criteres;
+  std::deque<std::pair<std::string, std::string>> plages;  // typed numbers; {"\x1b", ""} cancels
+  std::vector<std::string> titres_plages;
+  std::deque<std::function<int(uint16_t*)>> dans_incompletes;
   Poignee focus = nullptr;
   int redessins = 0;
   std::vector<Poignee> curseurs;
