@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "connexion.h"
 #include "edition.h"
 #include "fiches.h"
 #include "info/lvxinfo.h"
@@ -149,12 +150,14 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_MISE_A_JOUR:
     case CMD_MISE_A_JOUR_BIS:
       ProgrammeCrochet(p, 0);
+      CommandeMiseAJour(p);
       ProgrammeCrochet(p, 1);
       return 0;
     case CMD_CONNECTER:
     case CMD_BOUTON_CONNECTER:
       if (!ProgrammeReecrire(p)) return 0;
       ProgrammeCrochet(p, 0);
+      CommandeConnecter(p);
       ProgrammeCrochet(p, 1);
       return 0;
 

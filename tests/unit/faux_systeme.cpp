@@ -228,7 +228,7 @@ int Processus(void* ctx, const char* ligne) {
   return !F(ctx)->processus_echoue;
 }
 int Acces(void* ctx, const char* chemin) {
-  return std::filesystem::exists(F(ctx)->Linux(chemin));
+  return chemin[0] && std::filesystem::exists(F(ctx)->Linux(chemin));
 }
 int NomLong(void* ctx, const char* chemin, char* nom) {
   auto trouve = F(ctx)->noms_longs.find(chemin);

@@ -1,0 +1,54 @@
+#include "connexion.h"
+
+#include <cstring>
+
+#include "extraweb.h"
+
+const char* const ADRESSE_MISE_A_JOUR = "https://www.lorvanix.fr/mise-a-jour.html";
+
+namespace {
+
+enum : size_t { TAILLE_URL = 700 };
+
+void Navigateur(Programme* p, const char* url) {
+  std::string ligne = LigneNavigateur(p->CheminNavigateur, url);
+  if (p->pf->lancer(p->pf->ctx, ligne.c_str()) < 32)
+    ProgrammeMessage(p, p->pf->focus_actuel(p->pf->ctx),
+                     "Lorvanix 6.1 n'a pas trouvé le navigateur !", BOITE_OK);
+}
+
+}  // namespace
+
+std::string LigneNavigateur(const char* navigateur, const char* url) {
+  std::string programme = navigateur;
+  if (programme.find(' ') != std::string::npos && programme[0] != '"')
+    programme = "\"" + programme + "\"";
+  return programme + " " + url;
+}
+
+void CommandeConnecter(Programme* p) {
+  const Plateforme* pf = p->pf;
+  char url[TAILLE_URL];
+  pf->fenetre_texte_lire(pf->ctx, p->vue.champs[CHAMP_URL], url, sizeof url);
+  if (!EstExtraWeb(url)) {
+    Navigateur(p, url);
+    return;
+  }
+  const char* r = url + LONGUEUR_BALISE_EXTRAWEB;
+  DecoupageExtraWeb d = DecouperConnexion(r);
+  std::string application(r, d.fin_application);
+  int valide = !application.empty() && pf->acces(pf->ctx, application.c_str()) &&
+               (!d.document || pf->acces(pf->ctx, d.document));
+  if (valide && pf->processus(pf->ctx, r)) return;
+  if (ProgrammeMessage(p, pf->focus_actuel(pf->ctx),
+                       "<EXTRAWEB> invalide. Souhaitez-vous modifier la fiche en conséquence ?",
+                       BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI)
+    return;
+  ProgrammeCurseur(p, p->attente);
+  // Changing the URL is the extra-web dialog of the import library.
+  ProgrammeReecrire(p);
+  ProgrammeFocusCourant(p);
+  ProgrammeCurseur(p, p->fleche);
+}
+
+void CommandeMiseAJour(Programme* p) { Navigateur(p, ADRESSE_MISE_A_JOUR); }
