@@ -10,6 +10,7 @@
 #include "lvxnavig.h"
 #include "lvxoudef.h"
 #include "programme.h"
+#include "recherche.h"
 
 namespace {
 
@@ -47,10 +48,7 @@ int LimiteFiches(Programme* p) {
 
 // 0 after the message when there is nothing to search for.
 int CriteresDefinis(Programme* p) {
-  const CriteresRecherche& c = p->criteres;
-  if (p->ExpressionRecherche[0] && (c.RechercheNoms || c.RechercheURL || c.RechercheRubriques ||
-                                    c.RechercheMotsCles || c.RechercheNotes))
-    return 1;
+  if (CriteresValides(p)) return 1;
   ProgrammeMessage(p, p->vue.fenetre,
                    "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas "
                    "correctement définis.",
@@ -203,8 +201,12 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_ALLER_A: CommandeAllerA(p); return 0;
     case CMD_RECHERCHE_SUIVANTE:
     case CMD_BOUTON_RECHERCHE_SUIVANTE:
+      CommandeFicheCorrespondante(p, 1);
+      return 0;
     case CMD_RECHERCHE_PRECEDENTE:
     case CMD_BOUTON_RECHERCHE_PRECEDENTE:
+      CommandeFicheCorrespondante(p, 0);
+      return 0;
     case CMD_MARQUEE_SUIVANTE:
     case CMD_BOUTON_MARQUEE_SUIVANTE:
     case CMD_MARQUEE_PRECEDENTE:
@@ -245,13 +247,14 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     // Recherche.
     case CMD_CRITERES:
     case CMD_BOUTON_CRITERES:
-      ProgrammeFocusCourant(p);
+      CommandeCriteres(p);
       return 0;
     case CMD_CORRESPONDANCE_PREMIERE:
     case CMD_CORRESPONDANCE_SUIVANTE:
       ProgrammeCurseur(p, p->attente);
-      ProgrammeReecrire(p);
+      if (!ProgrammeReecrire(p)) return 0;
       ProgrammeCurseur(p, p->fleche);
+      CommandeCorrespondanceEcran(p, id == CMD_CORRESPONDANCE_PREMIERE);
       return 0;
 
     case CMD_CHAMP: CommandeChamp(p); return 0;

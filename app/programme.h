@@ -40,6 +40,13 @@ struct CriteresRecherche {
       RechercheOccurDebutChamp;
 };
 
+// Where the last match on screen was (F3 and F4).
+struct EtatEcran {
+  Poignee champ;               // edit of the last match, null to start again
+  uint16_t debut, fin;         // its characters in that field
+  uint32_t occurrences[NB_CHAMPS];  // where each field's next search resumes
+};
+
 // A toolbar button held down, from its press to its release.
 struct BoutonsMaintenus {
   uint16_t couper, copier, coller, avancer, reculer;
@@ -66,6 +73,7 @@ struct Programme {
   Poignee instance;         // the program's, for the hooks
   char CheminNavigateurSecours[TAILLE_NOM_FICHIER];  // the browser kept while choosing another
   CriteresRecherche criteres;
+  EtatEcran ecran;
   BoutonsMaintenus maintenus;
   // The fast move: the card reached, the one before it, and NumFiche at the press.
   uint8_t* CurseurAvant;

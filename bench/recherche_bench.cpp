@@ -1,0 +1,141 @@
+// The card test over a whole store, as "next matching card" runs it when no
+// card matches: a walk from card 1 to the end, one call per card, all five
+// fields, case not counted. Reports the megabytes of field text scanned per
+// second, without and with exactness, for expressions of several lengths.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "generateur_fiches.h"
+#include "lvxrech.h"
+#include "magasin.h"
+#include "systeme_fichiers.h"
+
+namespace {
+
+const double CIBLE_MO_S = 500;
+const int REPETITIONS = 5;
+
+// Found on no generated card: one byte and three bytes go through memchr,
+// the longer ones through the skip table.
+struct Expression {
+  const char* libelle;  // for the report: the terminal may not show the bytes
+  const char* texte;
+};
+const Expression EXPRESSIONS[] = {{"1 byte", "§"},
+                                  {"3 bytes", "qxz"},
+                                  {"11 bytes", "introuvable"},
+                                  {"40 bytes", "http://www.introuvable.fr/nulle/part/ici"}};
+
+// The Western code page: one byte, one character.
+const char* CaractereSuivant(void*, const char* t) { return *t ? t + 1 : t; }
+const char* CaracterePrecedent(void*, const char* debut, const char* p) {
+  return p > debut ? p - 1 : debut;
+}
+
+SystemeFichiers systeme;
+Plateforme plateforme;
+
+struct Banc {
+  Magasin cartes;
+  uint64_t octets_texte;  // text bytes of every field of every card
+  std::vector<uint8_t> tampon;
+  std::vector<char> tampon_recherche;
+};
+
+uint64_t OctetsTexte(const Magasin& m) {
+  uint64_t total = 0;
+  for (uint8_t* f = m.lpDebutMem; f < m.lpFinMem; f = FicheSuivante(f))
+    for (int champ = 0; champ < (int)NB_CHAMPS; champ++) {
+      uint32_t longueur;
+      FicheTexte(f, champ, &longueur);
+      total += longueur;
+    }
+  return total;
+}
+
+void Parcourir(benchmark::State& etat, Banc* b, std::string expression, uint16_t exactitude) {
+  for (auto _ : etat) {
+    uint32_t trouvees = 0;
+    for (uint8_t* f = b->cartes.lpDebutMem; f < b->cartes.lpFinMem; f = FicheSuivante(f))
+      trouvees += Util_Dll_recherche_chaine(f, b->tampon_recherche.data(), expression.data(), 0, 1,
+                                            1, 1, 1, 1, exactitude, 0, 0, b->tampon.data());
+    if (trouvees) {
+      etat.SkipWithError("l'expression trouve des fiches");
+      break;
+    }
+  }
+  etat.SetBytesProcessed((int64_t)(etat.iterations() * b->octets_texte));
+}
+
+// The console output as usual, keeping each benchmark's median wall time (ms).
+class Releve : public benchmark::ConsoleReporter {
+ public:
+  Releve() : ConsoleReporter(OO_Tabular) {}
+  std::map<std::string, double> medianes;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
+        medianes[r.run_name.function_name] = r.GetAdjustedRealTime();
+  }
+};
+
+std::string Nom(const Expression& e, uint16_t exactitude) {
+  return std::string(exactitude ? "exactitude/" : "simple/") + e.libelle;
+}
+
+void Resumer(const Releve& releve, const Banc& b) {
+  printf("\n%d cards, %.1f MB of field text, medians of %d repetitions\n", b.cartes.TotalFiches,
+         b.octets_texte / 1e6, REPETITIONS);
+  printf("  %-10s %-10s %8s %8s\n", "expression", "exactness", "ms", "MB/s");
+  for (const Expression& e : EXPRESSIONS)
+    for (uint16_t exactitude : {0, 1}) {
+      auto t = releve.medianes.find(Nom(e, exactitude));
+      if (t == releve.medianes.end()) continue;
+      double mo_s = b.octets_texte / 1e6 / (t->second / 1e3);
+      printf("  %-10s %-10s %8.1f %8.0f  %s\n", e.libelle, exactitude ? "on" : "off", t->second,
+             mo_s, mo_s >= CIBLE_MO_S ? "(>= 500 MB/s)" : "(UNDER 500 MB/s)");
+    }
+}
+
+}  // namespace
+
+const Plateforme* PlateformeSysteme() { return &plateforme; }
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  uint32_t nombre = argc > 1 ? (uint32_t)strtoul(argv[1], nullptr, 10) : 1000000;
+
+  SystemeFichiersInit(&systeme, "/tmp");
+  plateforme = systeme.pf;
+  plateforme.caractere_suivant = CaractereSuivant;
+  plateforme.caractere_precedent = CaracterePrecedent;
+
+  Banc b{};
+  b.tampon.resize(65534);
+  b.tampon_recherche.resize(10001);
+  if (!GenererFiches(&b.cartes, &plateforme, nombre)) {
+    fprintf(stderr, "could not generate the cards\n");
+    return 1;
+  }
+  b.octets_texte = OctetsTexte(b.cartes);
+
+  for (const Expression& e : EXPRESSIONS)
+    for (uint16_t exactitude : {0, 1})
+      benchmark::RegisterBenchmark(Nom(e, exactitude).c_str(), Parcourir, &b, e.texte, exactitude)
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime()
+          ->Repetitions(REPETITIONS)
+          ->ReportAggregatesOnly(true);
+  Releve releve;
+  benchmark::RunSpecifiedBenchmarks(&releve);
+  Resumer(releve, b);
+  MagasinLiberer(&b.cartes, &plateforme);
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,37 @@
+#include "moteur_ecran.h"
+
+namespace {
+
+// Characters from debut up to fin, stepped as the platform steps them.
+uint16_t Caracteres(const Plateforme* pf, const char* debut, const char* fin) {
+  uint16_t n = 0;
+  for (const char* p = debut; p < fin; p = pf->caractere_suivant(pf->ctx, p)) n++;
+  return n;
+}
+
+}  // namespace
+
+uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int nouvelle,
+                     PositionEcran* position) {
+  if (nouvelle)
+    for (uint32_t& reprise : position->reprises) reprise = 0;
+  const uint8_t* champ = fiche + 2;
+  for (uint32_t i = 0; i < NB_CHAMPS; i++) {
+    if (m->criteres.champs[i]) {
+      uint32_t n = MoteurCopierChamp(m, champ, tampon);
+      uint32_t occurrence;
+      if (MoteurChamp(m, tampon, n, position->reprises[i], REPRISE_ECRAN, &occurrence,
+                      &position->reprises[i])) {
+        const Motif& e = m->motif;
+        position->champ = i;
+        position->debut = Caracteres(m->pf, tampon, tampon + occurrence);
+        position->fin =
+            (uint16_t)(position->debut + Caracteres(m->pf, e.octets, e.octets + e.longueur));
+        position->reprises[i] = occurrence + e.longueur;
+        return 1;
+      }
+    }
+    champ += LireMot(champ) + 4;
+  }
+  return 0;
+}
