@@ -9,6 +9,7 @@
 #include "info/lvxinfo.h"
 #include "lvxnavig.h"
 #include "lvxoudef.h"
+#include "marquage.h"
 #include "programme.h"
 #include "recherche.h"
 
@@ -211,6 +212,11 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_BOUTON_MARQUEE_SUIVANTE:
     case CMD_MARQUEE_PRECEDENTE:
     case CMD_BOUTON_MARQUEE_PRECEDENTE:
+      // The edited card is stored before another one is shown.
+      ProgrammeCurseur(p, p->attente);
+      if (ProgrammeReecrire(p)) CommandeMarquage(p, id);
+      ProgrammeCurseur(p, p->fleche);
+      return 0;
     case 365: case 370: case 375:
       CadreS(p, Rien);
       return 0;
@@ -221,14 +227,14 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     // Marquage.
     case CMD_BASCULER_FICHE_ECRAN:
     case CMD_CASE_MARQUAGE:
-      ProgrammeFocusCourant(p);
+      CommandeMarquage(p, id);
       return 0;
     case 332: case 333: case 324: case CMD_BOUTON_DEMARQUER_TOUT:
     case 338: case 334: case 346: case 353: case 306: case 412:
     case 351: case 352: case 354: case 347: case 348: case 349:
     case 530: case 531: case 532: case 541: case 542: case 543:
     case 366: case 413: case 475: case 691: case 692: case 693:
-      CadreS(p, Rien);
+      CadreS(p, [p, id] { CommandeMarquage(p, id); });
       return 0;
 
     // Afficher and Calculer.

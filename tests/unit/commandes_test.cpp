@@ -371,6 +371,24 @@ TEST_F(CommandesTest, DemarrageOuvreLeFichierParDefaut) {
   EXPECT_TRUE(faux.messages.empty());
 }
 
+TEST_F(CommandesTest, AllerALaFicheMarqueeEnregistreDAbordLaFicheModifiee) {
+  Demarrer(3, {3});
+  Taper(CHAMP_NOTES, "tapé avant de partir");
+  Commande(CMD_BOUTON_MARQUEE_SUIVANTE);
+  EXPECT_EQ(Nom(), "3");
+  EXPECT_EQ(TextesFiche(p.magasin.lpDebutMem)[4], "tapé avant de partir");
+}
+
+TEST_F(CommandesTest, LaCaseMarquageBasculeLaFicheEcran) {
+  Demarrer(2);
+  Commande(CMD_CASE_MARQUAGE);
+  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 1);
+  EXPECT_EQ(p.TravailModifie, 1);
+  Commande(CMD_FICHE_SUIVANTE);
+  EXPECT_EQ(LireMot(p.magasin.lpDebutMem), 1) << "the mark reaches the store at the write back";
+  EXPECT_TRUE(faux.messages.empty());
+}
+
 TEST_F(CommandesTest, UnIdentifiantHorsTableNeFaitRien) {
   Demarrer(2);
   for (unsigned id : {0u, 305u, 721u, 0xFFFFu}) EXPECT_EQ(Commande(id), 0);
