@@ -11,7 +11,6 @@
 #include "lvxgest.h"
 #include "marques.h"
 #include "recherche.h"
-#include "search/lvxrech.h"
 
 namespace {
 
@@ -146,14 +145,7 @@ void MarquerRecherche(Programme* p, ActionMarquage a) {
   Poignee proprietaire = a == ACTION_SUPPRIMER ? p->vue.fenetre : FenetreFocus(p);
   if (!Confirmer(p, proprietaire, Question(a, "correspondant aux critères de recherche ?")))
     return;
-  const CriteresRecherche& c = p->criteres;
-  Marquer(p, a, REGLE_RECHERCHE, [p, &c](uint8_t* f) {
-    return Util_Dll_recherche_chaine(f, p->TamponRecherche, p->ExpressionRecherche,
-                                     c.RechercheAvecCasse, c.RechercheNoms, c.RechercheURL,
-                                     c.RechercheRubriques, c.RechercheMotsCles, c.RechercheNotes,
-                                     c.RechercheAvecExactitude, c.RechercheTotalChamp,
-                                     c.RechercheOccurDebutChamp, p->TamponTransfert) != 0;
-  });
+  Marquer(p, a, REGLE_RECHERCHE, [p](uint8_t* f) { return FicheCorrespond(p, f); });
 }
 
 void MarquerDoublons(Programme* p, ComparaisonDoublon c, ActionMarquage a) {

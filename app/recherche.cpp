@@ -17,15 +17,6 @@ void Avertir(Programme* p, const char* texte) {
   ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
 }
 
-int CarteCorrespond(Programme* p, uint8_t* fiche) {
-  const CriteresRecherche& c = p->criteres;
-  return Util_Dll_recherche_chaine(fiche, p->TamponRecherche, p->ExpressionRecherche,
-                                   c.RechercheAvecCasse, c.RechercheNoms, c.RechercheURL,
-                                   c.RechercheRubriques, c.RechercheMotsCles, c.RechercheNotes,
-                                   c.RechercheAvecExactitude, c.RechercheTotalChamp,
-                                   c.RechercheOccurDebutChamp, p->TamponTransfert) != 0;
-}
-
 // The next match on the card on screen; 1 when one was found and selected.
 int ChercherSurEcran(Programme* p) {
   const CriteresRecherche& c = p->criteres;
@@ -55,6 +46,15 @@ int ChercherSurEcran(Programme* p) {
 }
 
 }  // namespace
+
+int FicheCorrespond(Programme* p, uint8_t* fiche) {
+  const CriteresRecherche& c = p->criteres;
+  return Util_Dll_recherche_chaine(fiche, p->TamponRecherche, p->ExpressionRecherche,
+                                   c.RechercheAvecCasse, c.RechercheNoms, c.RechercheURL,
+                                   c.RechercheRubriques, c.RechercheMotsCles, c.RechercheNotes,
+                                   c.RechercheAvecExactitude, c.RechercheTotalChamp,
+                                   c.RechercheOccurDebutChamp, p->TamponTransfert) != 0;
+}
 
 int CriteresValides(const Programme* p) {
   const CriteresRecherche& c = p->criteres;
@@ -101,7 +101,7 @@ void CommandeFicheCorrespondante(Programme* p, int avant) {
   if (avant) {
     while ((fiche = determine_pointeur_fiche_suivante(fiche)) != m->lpFinMem) {
       numero++;
-      if (CarteCorrespond(p, fiche)) {
+      if (FicheCorrespond(p, fiche)) {
         trouvee = fiche;
         break;
       }
@@ -110,7 +110,7 @@ void CommandeFicheCorrespondante(Programme* p, int avant) {
     while (fiche != m->lpDebutMem) {
       fiche = determine_pointeur_fiche_precedente(fiche);
       numero--;
-      if (CarteCorrespond(p, fiche)) {
+      if (FicheCorrespond(p, fiche)) {
         trouvee = fiche;
         break;
       }

@@ -10,3 +10,5 @@ void CommandeFicheCorrespondante(Programme* p, int avant);
 void CommandeCorrespondanceEcran(Programme* p, int premiere);
 // 1 when the expression is not empty and a field is to be searched.
 int CriteresValides(const Programme* p);
+// 1 when the card at fiche matches the program's search criteria.
+int FicheCorrespond(Programme* p, uint8_t* fiche);

@@ -174,20 +174,21 @@ int main(int argc, char** argv) {
   uint32_t mesuree = 0;  // largest size the key list ran on
   double temps_mesure = 0;
   for (uint32_t nombre : TAILLES) {
-    double h = releve.temps.count(Nom("hache", nombre)) ? releve.temps[Nom("hache", nombre)] : 0;
+    if (!releve.temps.count(Nom("hache", nombre))) continue;  // filtered out
+    double h = releve.temps[Nom("hache", nombre)];
     if (releve.temps.count(Nom("litteral", nombre))) {
       double l = releve.temps[Nom("litteral", nombre)];
       mesuree = nombre;
       temps_mesure = l;
       bool memes = MemesMarques(&b, nombre);
       bon = bon && memes;
-      printf("  %9u %14.1f %12.1f %9.0fx  %s\n", nombre, l, h, h > 0 ? l / h : 0.0,
+      printf("  %9u %14.1f %12.1f %9.0fx  %s\n", nombre, l, h, l / h,
              memes ? "identical" : "DIFFERENT");
     } else if (mesuree) {
       double facteur = (double)nombre / mesuree;
       double l = temps_mesure * facteur * facteur;
       printf("  %9u %13.0f~ %12.1f %9.0fx  - (key list extrapolated from %u cards)\n", nombre, l,
-             h, h > 0 ? l / h : 0.0, mesuree);
+             h, l / h, mesuree);
     } else {
       printf("  %9u %14s %12.1f %10s  -\n", nombre, "-", h, "-");
     }

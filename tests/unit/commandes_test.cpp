@@ -335,7 +335,7 @@ TEST_F(CommandesTest, CriteresVidesRefusentListesEtComptes) {
                     "correctement définis.",
                     BOITE_OK | ICONE_ATTENTION);
   }
-  strcpy(p.ExpressionRecherche, "web");
+  snprintf(p.ExpressionRecherche, TAILLE_RECHERCHE, "%s", "web");
   p.criteres = CriteresRecherche{};
   Commande(643);
   EXPECT_EQ(faux.messages.size(), 1u) << "no field to search in";

@@ -29,7 +29,7 @@ class NavigateurTest : public ::testing::Test {
     InstallerFauxSysteme(&faux);
     faux.Ecrire("C:\\Lorvanix\\lorvanix.exe", "MZ");
     faux.dossiers_speciaux[DOSSIER_MENU_DEMARRER] = MENU;
-    strcpy(chemin, ANCIEN);
+    snprintf(chemin, sizeof chemin, "%s", ANCIEN);
   }
   uint16_t Choisir() {
     return Util_Dll_Choisir_Navigateur(chemin, sauvegarde, programme, fenetre);

@@ -61,7 +61,7 @@ TEST_F(OuvertureTest, SansNomOKEcritUnCheminVideQueLaLectureRendSansMessage) {
 
 TEST_F(OuvertureTest, AvecNomOKEcritLeNomSeul) {
   memset(nom, '#', sizeof nom);
-  strcpy(nom, "C:\\Travail\\liens.lvx");
+  snprintf(nom, sizeof nom, "%s", "C:\\Travail\\liens.lvx");
   EXPECT_EQ(OuvertureDefautDefinir(pf, nom, programme), 1);
   EXPECT_EQ(faux.messages[0].texte,
             "Si vous choissez OK, le fichier :\n\nC:\\Travail\\liens.lvx\n\nsera charg\xE9 "
@@ -74,7 +74,7 @@ TEST_F(OuvertureTest, AvecNomOKEcritLeNomSeul) {
 }
 
 TEST_F(OuvertureTest, AnnulerRendUnEtNEcritRien) {
-  strcpy(nom, "C:\\Travail\\liens.lvx");
+  snprintf(nom, sizeof nom, "%s", "C:\\Travail\\liens.lvx");
   for (const char* n : {(const char*)"", (const char*)nom}) {
     faux.reponses = {REPONSE_ANNULER};
     EXPECT_EQ(OuvertureDefautDefinir(pf, n, programme), 1);

@@ -146,7 +146,7 @@ TEST_F(ConfigurationTest, LesEcrivainsEcriventLEnteteEtDeuxCentCinquanteSixOctet
     if (!c.ecrire) continue;
     // Junk after the NUL is not written.
     memset(chemin.data(), '#', TAILLE_CHEMIN);
-    strcpy(chemin.data(), "C:\\Mes documents\\signets.htm");
+    snprintf(chemin.data(), chemin.size(), "%s", "C:\\Mes documents\\signets.htm");
     faux.ecritures.clear();
     EXPECT_EQ(c.ecrire(chemin.data(), programme), 1);
     EXPECT_EQ(faux.fichiers_crees.back(), std::string(DOSSIER) + "\\" + c.f->nom);
@@ -164,7 +164,7 @@ TEST_F(ConfigurationTest, UnCheminSansNulEstEcritCoupe) {
 }
 
 TEST_F(ConfigurationTest, UnEchecDEcritureRendZeroSansMessage) {
-  strcpy(chemin.data(), "C:\\Courrier");
+  snprintf(chemin.data(), chemin.size(), "%s", "C:\\Courrier");
   faux.creation_echoue = 1;
   EXPECT_EQ(Util_Dll_Definir_Fichier_Courrier(chemin.data(), programme), 0);
   faux.creation_echoue = 0;

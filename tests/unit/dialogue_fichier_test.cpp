@@ -39,7 +39,7 @@ TEST_F(DialogueTest, OuvreDansLeDossierDuProgrammePuisDansLeDernierChoisi) {
 }
 
 TEST_F(DialogueTest, SansDernierDossierPartDuDossierDuNomCourantEtVideLeNom) {
-  strcpy(chemin, "C:\\Travail\\courant.lvx");
+  snprintf(chemin, sizeof chemin, "%s", "C:\\Travail\\courant.lvx");
   faux.choix_fichiers = {"C:\\Travail\\nouveau.lvx"};
   ASSERT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 1, nullptr, chemin, programme), 1);
   EXPECT_EQ(faux.dossiers_initiaux[0], "C:\\Travail");
@@ -49,7 +49,7 @@ TEST_F(DialogueTest, SansDernierDossierPartDuDossierDuNomCourantEtVideLeNom) {
 }
 
 TEST_F(DialogueTest, AnnulerRendZeroEtUnNomVide) {
-  strcpy(chemin, "C:\\Travail\\courant.lvx");
+  snprintf(chemin, sizeof chemin, "%s", "C:\\Travail\\courant.lvx");
   faux.choix_fichiers = {""};
   EXPECT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 1, nullptr, chemin, programme), 0);
   EXPECT_EQ(chemin[0], 0);

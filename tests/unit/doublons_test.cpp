@@ -12,6 +12,8 @@
 
 namespace {
 
+using M = std::vector<uint16_t>;
+
 std::string Cle(ComparaisonDoublon c, const std::string& texte) {
   std::vector<char> cle(LONGUEUR_CLE_MAX);
   uint32_t n = CleDoublon(c, texte.data(), (uint32_t)texte.size(), cle.data());
@@ -114,56 +116,39 @@ class DoublonsTest : public ::testing::Test {
     for (uint8_t* f = m.lpDebutMem; f != m.lpFinMem; f = FicheSuivante(f)) r.push_back(LireMot(f));
     return r;
   }
-  std::vector<uint16_t> Marquer(ComparaisonDoublon c) {
-    EXPECT_GE(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, c, ACTION_MARQUER), 0);
-    return Marques();
-  }
-  using M = std::vector<uint16_t>;
 };
 
-TEST_F(DoublonsTest, BarreFinaleEtCasseNeDistinguentPasLesURL) {
-  Remplir({"http://www.site.fr/", "HTTP://WWW.SITE.FR", "http://autre.fr"});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{1, 1, 0}));
-}
-
-TEST_F(DoublonsTest, DeuxHotesFinissantParAneSontDoublesQueParLeurFin) {
-  Remplir({"http://un.fr/a", "http://deux.com/a/"});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{0, 0}));
-  EXPECT_EQ(Marquer(DOUBLON_CIBLE), (M{0, 0}));
-  EXPECT_EQ(Marquer(DOUBLON_FIN_CIBLE), (M{1, 1}));
-}
-
-TEST_F(DoublonsTest, DeuxFichesExtraWebVersLeMemeDocument) {
-  Remplir({"<EXTRAWEB>C:\\Bloc\\bloc.exe D:\\Doc\\note.txt",
-           "<EXTRAWEB>C:\\Program Files\\Ecrire\\ecrire.exe d:\\doc\\NOTE.txt", "D:\\Doc"});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{0, 0, 0}));
-  EXPECT_EQ(Marquer(DOUBLON_CIBLE), (M{1, 1, 0}));
-}
-
-TEST_F(DoublonsTest, LesLettresAccentueesSeComparentTellesQuelles) {
-  Remplir({"été", "ÉTÉ", "éTé"}, CHAMP_NOM);
-  EXPECT_EQ(Marquer(DOUBLON_NOM), (M{1, 0, 1}));
-}
-
-TEST_F(DoublonsTest, UnChampVideNEstDoubleQueDeDeuxClesVides) {
-  // An empty field has no entry of its own.
-  Remplir({"", "", "http://x.fr"});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{0, 0, 0}));
-}
-
-TEST_F(DoublonsTest, UneSeuleCleVideNeSuffitPas) {
-  Remplir({"", "/", "http://x.fr"});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{0, 0, 0}));
-}
-
-TEST_F(DoublonsTest, DeuxChampsReduitsANeantRendentDoublesLesChampsVides) {
-  Remplir({"", "/", "<EXTRAWEB>", "http://x.fr", ""});
-  EXPECT_EQ(Marquer(DOUBLON_URL), (M{1, 1, 1, 0, 1}));
-}
-
-TEST_F(DoublonsTest, SansAucuneCleRienNEstDouble) {
-  Remplir({"", ""});
-  EXPECT_EQ(Marquer(DOUBLON_FIN_CIBLE), (M{0, 0}));
+TEST_F(DoublonsTest, MarqueLesFichesDontLaCleRevient) {
+  struct Cas {
+    ComparaisonDoublon c;
+    std::vector<std::string> champs;
+    M attendues;
+  };
+  const std::vector<std::string> deux_hotes = {"http://un.fr/a", "http://deux.com/a/"};
+  const std::vector<std::string> extraweb = {
+      "<EXTRAWEB>C:\\Bloc\\bloc.exe D:\\Doc\\note.txt",
+      "<EXTRAWEB>C:\\Program Files\\Ecrire\\ecrire.exe d:\\doc\\NOTE.txt", "D:\\Doc"};
+  const Cas cas[] = {
+      {DOUBLON_URL, {"http://www.site.fr/", "HTTP://WWW.SITE.FR", "http://autre.fr"}, {1, 1, 0}},
+      {DOUBLON_URL, deux_hotes, {0, 0}},
+      {DOUBLON_CIBLE, deux_hotes, {0, 0}},
+      {DOUBLON_FIN_CIBLE, deux_hotes, {1, 1}},
+      {DOUBLON_URL, extraweb, {0, 0, 0}},
+      {DOUBLON_CIBLE, extraweb, {1, 1, 0}},
+      {DOUBLON_NOM, {"été", "ÉTÉ", "éTé"}, {1, 0, 1}},
+      // An empty field has no entry of its own: it is a duplicate only of
+      // two non-empty fields that reduce to nothing.
+      {DOUBLON_URL, {"", "", "http://x.fr"}, {0, 0, 0}},
+      {DOUBLON_URL, {"", "/", "http://x.fr"}, {0, 0, 0}},
+      {DOUBLON_URL, {"", "/", "<EXTRAWEB>", "http://x.fr", ""}, {1, 1, 1, 0, 1}},
+      {DOUBLON_FIN_CIBLE, {"", ""}, {0, 0}},
+  };
+  for (const Cas& c : cas) {
+    Remplir(c.champs, c.c == DOUBLON_NOM ? CHAMP_NOM : CHAMP_URL);
+    EXPECT_GE(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, c.c, ACTION_MARQUER), 0);
+    EXPECT_EQ(Marques(), c.attendues) << c.champs[0] << " ... (" << c.c << ")";
+    MagasinLiberer(&m, pf);
+  }
 }
 
 TEST_F(DoublonsTest, ChaqueActionSuitSaRegleEtCompteSesChangements) {

@@ -115,7 +115,7 @@ TEST_F(ProgrammeTest, ReecrireCoupeChaqueChampA65000Caracteres) {
 
 TEST_F(ProgrammeTest, UneCroissanceImpossibleRecommenceUnTravailVide) {
   ProgrammeDemarrer(&p, "");
-  strcpy(p.NomFichier, "C:\\x.lvx");
+  snprintf(p.NomFichier, sizeof p.NomFichier, "%s", "C:\\x.lvx");
   Taper(CHAMP_NOM, std::string(5000, 'n'));
   faux.echec_allocation_dans = 1;
   EXPECT_EQ(ProgrammeReecrire(&p), 0);

@@ -20,7 +20,9 @@ class RechercheCommandesTest : public EssaiProgramme {
     ASSERT_EQ(ProgrammeDemarrer(&p, "C:\\f.lvx"), 1);
     faux.messages.clear();
   }
-  void Chercher(const char* expression) { strcpy(p.ExpressionRecherche, expression); }
+  void Chercher(const char* expression) {
+    snprintf(p.ExpressionRecherche, TAILLE_RECHERCHE, "%s", expression);
+  }
   int Commande(unsigned id) { return ProgrammeCommande(&p, id, 0, nullptr); }
   FenetreFausse& Champ(int i) { return faux.fenetres[vue.champs[i]]; }
 };
