@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "entrees.h"
 #include "fichiers.h"
 #include "lvx.h"
 #include "verif.h"
@@ -37,7 +38,7 @@ bool CopierExemple(const std::string& chemin, std::string& octets) {
 }
 
 bool VerifierBoite(Programme& p, const std::string& texte, Icone icone, std::initializer_list<int> boutons,
-                   int reponse) {
+                   int reponse, const HWND* proprietaire) {
   HWND boite = PiloteAttendreDialogue(p, TITRE_BOITES);
   if (!Verifier(boite != nullptr, "une boite \"Lorvanix 6.1\" s'affiche")) return false;
   VerifierTexte(PiloteTexteBoite(boite), texte, "texte de la boite");
@@ -51,6 +52,11 @@ bool VerifierBoite(Programme& p, const std::string& texte, Icone icone, std::ini
     if (bouton && IsWindowVisible(bouton)) presents += std::string(" ") + b.nom;
   }
   VerifierTexte(presents, attendus, "boutons de la boite");
+  if (proprietaire) {
+    HWND trouve = GetWindow(boite, GW_OWNER);
+    Verifier(trouve == *proprietaire, *proprietaire ? "boite possedee par la fenetre principale"
+                                                    : "boite sans fenetre proprietaire");
+  }
   if (!Verifier(PiloteCliquer(boite, reponse), "bouton " + std::to_string(reponse) + " presse")) return false;
   return Verifier(PiloteAttendreDisparition(boite), "la boite se ferme");
 }
@@ -96,4 +102,69 @@ void VerifierFinSansQuestion(Programme& p) {
   if (Verifier(fini && PiloteAttendreFin(p, 0, &code), "le programme se termine")) {
     VerifierEntier(code, 0, "code de sortie");
   }
+}
+
+bool DemarrerSurExemple(Programme& p, const std::string& cas, std::vector<FicheLue>& fiches, std::string* chemin) {
+  const std::string fichier = PreparerDossier("donnees\\" + cas) + "\\liste.lvx";
+  std::string octets;
+  if (chemin) *chemin = fichier;
+  if (!CopierExemple(fichier, octets) || !Verifier(LireFichesLvx(octets, fiches), "cartes de exemple.lvx lues") ||
+      !Verifier(PiloteDemarrer(p, cas, "\"" + fichier + "\""), "demarrage avec " + fichier)) {
+    return false;
+  }
+  VerifierFichierCharge(p, "liste.lvx", octets);
+  return true;
+}
+
+namespace {
+
+bool Compteurs(const Programme& p, uint32_t numero, uint32_t total) {
+  return PiloteTexteControle(p.principale, ID_NUMERO_FICHE) == Compteur(numero) &&
+         PiloteTexteControle(p.principale, ID_TOTAL_FICHES) == Compteur(total);
+}
+
+}  // namespace
+
+void VerifierFicheAffichee(const Programme& p, uint32_t numero, uint32_t total, const FicheLue& fiche,
+                           const std::string& quoi) {
+  PiloteAttendre([&] { return Compteurs(p, numero, total); });
+  PiloteSynchroniser(p);
+  VerifierTexte(PiloteTexteControle(p.principale, ID_NUMERO_FICHE) + " sur " +
+                    PiloteTexteControle(p.principale, ID_TOTAL_FICHES),
+                Compteur(numero) + " sur " + Compteur(total), quoi + " : compteurs");
+  std::string obtenu, attendu;
+  for (int i = 0; i < 5; ++i) {
+    obtenu += PiloteTexteControle(p.principale, champs[i].id) + "|";
+    attendu += fiche.champs[i] + "|";
+  }
+  // The whole card only when it differs: Notes can be long.
+  if (obtenu == attendu) {
+    Verifier(true, quoi + " : les cinq champs de \"" + Lisible(fiche.champs[0]) + "\"");
+  } else {
+    VerifierTexte(obtenu, attendu, quoi + " : les cinq champs");
+  }
+  VerifierEntier(PiloteCoche(p.principale, ID_MARQUAGE), fiche.marque ? BST_CHECKED : BST_UNCHECKED,
+                 quoi + " : case Marquage");
+}
+
+void VerifierFicheVide(const Programme& p, uint32_t numero, uint32_t total, const std::string& quoi) {
+  VerifierFicheAffichee(p, numero, total, FicheLue{}, quoi);
+}
+
+void VerifierQuitterDemande(Programme& p) {
+  PiloteFermer(p);
+  const HWND aucun = nullptr;
+  if (VerifierBoite(p, "Souhaitez vous sauvegarder les modifications du travail en cours ?", Icone::Question,
+                    {IDYES, IDNO, IDCANCEL}, IDNO, &aucun)) {
+    DWORD code = 1;
+    Verifier(PiloteAttendreFin(p, DELAI_MS, &code), "Non : le programme se termine");
+  }
+}
+
+void VerifierFocus(const Programme& p, int id, const std::string& quoi) {
+  HWND attendu = GetDlgItem(p.principale, id);
+  PiloteAttendre([&] { return PiloteFocus(p.principale) == attendu; }, 2000);
+  HWND focus = PiloteFocus(p.principale);
+  const int trouve = focus ? GetDlgCtrlID(focus) : 0;
+  VerifierEntier(focus == attendu ? id : trouve, id, quoi + " : focus dans le controle");
 }

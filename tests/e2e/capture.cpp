@@ -61,8 +61,16 @@ std::string DossierCaptures() {
 
 bool PiloteCapturer(HWND fenetre, const std::string& nom) {
   RECT zone{};
+  if (!GetWindowRect(fenetre, &zone)) {
+    std::printf("capture de %s impossible\n", nom.c_str());
+    return false;
+  }
+  return PiloteCapturerZone(zone, nom);
+}
+
+bool PiloteCapturerZone(const RECT& zone, const std::string& nom) {
   Image image;
-  if (!GetWindowRect(fenetre, &zone) || !CapturerEcran(zone, image)) {
+  if (!CapturerEcran(zone, image)) {
     std::printf("capture de %s impossible\n", nom.c_str());
     return false;
   }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The 40-byte header: the magic, a NUL, zeros.
 std::string EnteteLvx();
@@ -17,3 +18,12 @@ std::string EntierLvx(uint32_t valeur);
 uint32_t NombreFichesLvx(const std::string& fichier);
 // Site name of card 1; false when the bytes do not hold one.
 bool PremierNomDeSite(const std::string& fichier, std::string& nom);
+
+// One card as read back from a file: its mark word and five fields.
+struct FicheLue {
+  uint16_t marque = 0;
+  std::string champs[5];  // Nom de site, URL, Rubrique, Mots clés, Notes
+};
+// Every card of a data file; false when the bytes are not a whole file
+// (header, cards, count) or the count disagrees with the cards.
+bool LireFichesLvx(const std::string& fichier, std::vector<FicheLue>& fiches);

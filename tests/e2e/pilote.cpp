@@ -50,17 +50,24 @@ bool PiloteAttendre(const std::function<bool()>& condition, int delai_ms) {
   }
 }
 
-// Starts the program; the information box is left to the caller.
-static bool Lancer(Programme& p, const std::string& cas, const std::string& arguments) {
+bool PiloteInstaller(Programme& p, const std::string& cas) {
   p = Programme{};
   p.cas = cas;
   p.dossier = PreparerDossier("programmes\\" + cas);
   const std::string bin = DossierBinaires();
-  const std::string exe = p.dossier + "\\lorvanix.exe";
-  if (!CopierProgramme(bin, p.dossier) || !FichierExiste(exe)) {
+  if (!CopierProgramme(bin, p.dossier) || !FichierExiste(p.dossier + "\\lorvanix.exe")) {
     std::printf("lorvanix.exe introuvable ou non copie depuis %s\n", bin.c_str());
     return false;
   }
+  return true;
+}
+
+// Starts the program of p.dossier; the information box is left to the caller.
+static bool Lancer(Programme& p, const std::string& arguments) {
+  p.processus = nullptr;
+  p.pid = 0;
+  p.principale = nullptr;
+  const std::string exe = p.dossier + "\\lorvanix.exe";
   std::string ligne = "\"" + exe + "\"";
   if (!arguments.empty()) ligne += " " + arguments;
   std::vector<char> modifiable(ligne.begin(), ligne.end());
@@ -84,14 +91,18 @@ static bool Lancer(Programme& p, const std::string& cas, const std::string& argu
   return trouvee;
 }
 
-bool PiloteDemarrer(Programme& p, const std::string& cas, const std::string& arguments) {
-  if (!Lancer(p, cas, arguments)) return false;
+bool PiloteRedemarrer(Programme& p, const std::string& arguments) {
+  if (!Lancer(p, arguments)) return false;
   HWND info = PiloteAttendreDialogue(p, TITRE_A_PROPOS);
   if (!info || !PiloteCliquer(info, IDOK) || !PiloteAttendreDisparition(info)) {
     std::printf("boite \"%s\" non fermee\n", TITRE_A_PROPOS);
     return false;
   }
   return PiloteSynchroniser(p);
+}
+
+bool PiloteDemarrer(Programme& p, const std::string& cas, const std::string& arguments) {
+  return PiloteInstaller(p, cas) && PiloteRedemarrer(p, arguments);
 }
 
 bool PiloteSynchroniser(const Programme& p) {
@@ -145,6 +156,9 @@ bool PiloteTaper(HWND parent, int id, const std::string& texte) {
   HWND edit = GetDlgItem(parent, id);
   if (!edit) return false;
   const std::string avant = PiloteTexteControle(parent, id);
+  // Typed after the text there, as a user would after clicking at its end.
+  DWORD_PTR resultat = 0;
+  SendMessageTimeoutA(edit, EM_SETSEL, avant.size(), avant.size(), SMTO_NORMAL, DELAI_MS, &resultat);
   for (unsigned char c : texte) PostMessageA(edit, WM_CHAR, c, 1);
   return PiloteAttendre([&] { return PiloteTexteControle(parent, id) == avant + texte; });
 }

@@ -49,6 +49,12 @@ enum class Icone { Aucune, Erreur, Exclamation, Question, Information, Inconnue 
 // lorvanix.exe with `arguments`, finds its main window and closes the
 // information box shown at start-up. False (with a message) on failure.
 bool PiloteDemarrer(Programme& p, const std::string& cas, const std::string& arguments);
+// The two halves of PiloteDemarrer: a fresh program folder with the
+// program's files, then a start of lorvanix.exe from p.dossier with its
+// information box closed. Another start in the same folder finds the
+// files the last run left there.
+bool PiloteInstaller(Programme& p, const std::string& cas);
+bool PiloteRedemarrer(Programme& p, const std::string& arguments);
 // A visible top-level window of the process (any caption when `titre` is null).
 HWND PiloteChercherFenetre(DWORD pid, const char* classe, const char* titre);
 // Returns once the program's thread takes messages again (main or modal loop).
@@ -59,7 +65,8 @@ std::string PiloteTitre(const Programme& p);
 std::string PiloteTexteControle(HWND parent, int id);
 int PiloteCoche(HWND parent, int id);
 RECT PiloteRectangle(HWND fenetre);
-// Types into an edit as the keyboard would (WM_CHAR), so it counts as modified.
+// Types at the end of an edit as the keyboard would (WM_CHAR), so it
+// counts as modified.
 bool PiloteTaper(HWND parent, int id, const std::string& texte);
 // Polls `condition` every 50 ms for at most `delai_ms`.
 bool PiloteAttendre(const std::function<bool()>& condition, int delai_ms = DELAI_MS);
@@ -86,4 +93,6 @@ const char* NomIcone(Icone icone);
 // --- screenshots (capture.cpp), into <build>\screenshots ---
 // Saves `nom`.png; false when the capture failed or came out black.
 bool PiloteCapturer(HWND fenetre, const std::string& nom);
+// The same for a part of the screen (screen coordinates).
+bool PiloteCapturerZone(const RECT& zone, const std::string& nom);
 std::string DossierCaptures();
