@@ -275,8 +275,9 @@ void ProgrammeEchecMemoire(Programme* p) {
   p->NomFichier[0] = 0;
   p->NomFichierPrecedent[0] = 0;
   ProgrammeTitre(p, "");
-  // The old block is of no use any more: start again from a fresh one.
-  if (p->magasin.lpDebutMem) MagasinLiberer(&p->magasin, pf);
+  // The old block is of no use any more (a library that could not grow it
+  // hands back its handle with a null address): start again from a fresh one.
+  MagasinLiberer(&p->magasin, pf);
   p->magasin = Magasin{};
   NouveauMagasin(p);
   p->TravailModifie = 0;

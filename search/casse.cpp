@@ -22,17 +22,20 @@ uint64_t Minuscules(uint64_t w) {
 }  // namespace
 
 uint32_t TexteCopier(char* cible, const char* source, uint32_t n, uint16_t casse) {
+  const uint64_t pli = casse ? 0 : ~(uint64_t)0;
   uint32_t i = 0;
-  // Whole words, the last one overlapping the one before: a byte copied
-  // twice from the source gets the same value twice.
-  while (n >= 8 && i < n) {
-    uint32_t debut = n - i >= 8 ? i : n - 8;
-    uint64_t w;
-    memcpy(&w, source + debut, 8);
-    if ((w - UN) & ~w & HAUT) break;  // a NUL among these: the bytes below find it
-    if (!casse) w ^= Minuscules(w) >> 2;  // 0x80 >> 2 is the case bit
-    memcpy(cible + debut, &w, 8);
-    i = debut + 8;
+  if (n >= 8) {
+    // Whole words, the last one overlapping the one before: a byte copied
+    // twice from the source gets the same value twice.
+    for (uint32_t debut = 0;; debut = i < n - 8 ? i : n - 8) {
+      uint64_t w;
+      memcpy(&w, source + debut, 8);
+      if ((w - UN) & ~w & HAUT) break;  // a NUL among these: the bytes below find it
+      w ^= (Minuscules(w) >> 2) & pli;  // 0x80 >> 2 is the case bit
+      memcpy(cible + debut, &w, 8);
+      i = debut + 8;
+      if (i == n) break;
+    }
   }
   for (; i < n && source[i]; i++) cible[i] = casse ? source[i] : Majuscule(source[i]);
   cible[i] = 0;

@@ -4,23 +4,19 @@ namespace {
 
 int Separateur(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-// The character just before p when it is a single byte that may separate,
-// else 0. Separators are single bytes, so the platform is asked only when
-// the byte before p is one: it says whether that byte is a whole character.
-char CaractereAvant(const Plateforme* pf, const char* texte, const char* p) {
-  char c = p[-1];
-  if (!Separateur(c) && c != '\n') return 0;
-  return pf->caractere_precedent(pf->ctx, texte, p) == p - 1 ? c : 0;
-}
-
-int IsoleeAvant(const Plateforme* pf, const char* texte, const char* occurrence) {
-  if (occurrence == texte) return 1;
-  char c = CaractereAvant(pf, texte, occurrence);
-  if (c != '\n') return Separateur(c);
+int IsoleeAvant(Curseur* c, const char* occurrence) {
+  if (occurrence == c->texte) return 1;
+  // Separators are single bytes: when the byte before is none, neither is
+  // the character before, and the text need not be stepped through.
+  char octet = occurrence[-1];
+  if (!Separateur(octet) && octet != '\n') return 0;
+  const char* avant = CurseurPrecedent(c, occurrence);
+  if (avant != occurrence - 1) return 0;  // that byte ends a wider character
+  if (octet != '\n') return 1;
   // A line feed among the first two characters counts as the start.
-  const char* saut = occurrence - 1;
-  if (saut == texte || pf->caractere_suivant(pf->ctx, texte) == saut) return 1;
-  return Separateur(CaractereAvant(pf, texte, saut));
+  if (avant == c->texte) return 1;
+  const char* avant_saut = CurseurPrecedent(c, avant);
+  return avant_saut == c->texte || (avant_saut == avant - 1 && Separateur(*avant_saut));
 }
 
 int IsoleeApres(const Plateforme* pf, const char* apres) {
@@ -33,8 +29,7 @@ int IsoleeApres(const Plateforme* pf, const char* apres) {
 
 }  // namespace
 
-int OccurrenceIsolee(const Plateforme* pf, const char* texte, const char* occurrence,
-                     uint32_t longueur) {
+int OccurrenceIsolee(Curseur* c, const char* occurrence, uint32_t longueur) {
   // The cheap side first: most failed candidates go on with a letter.
-  return IsoleeApres(pf, occurrence + longueur) && IsoleeAvant(pf, texte, occurrence);
+  return IsoleeApres(c->pf, occurrence + longueur) && IsoleeAvant(c, occurrence);
 }

@@ -4,9 +4,8 @@
 #pragma once
 #include <cstdint>
 
-#include "plateforme.h"
+#include "caracteres.h"
 
-// 1 when the longueur bytes at occurrence, inside the NUL-terminated texte,
-// stand alone.
-int OccurrenceIsolee(const Plateforme* pf, const char* texte, const char* occurrence,
-                     uint32_t longueur);
+// 1 when the longueur bytes at occurrence, inside the NUL-terminated text
+// read by c, stand alone. Occurrences are asked about in text order.
+int OccurrenceIsolee(Curseur* c, const char* occurrence, uint32_t longueur);

@@ -4,6 +4,11 @@
 // The resume positions of the on-screen search are byte offsets into each
 // field's text, as 32-bit values: 0 is the start of the field. The caller
 // holds them between two searches and hands them back unchanged.
+//
+// Both searches work on copies: the expression's first 10,000 bytes in the
+// search buffer, each field's first 65,533 bytes in the transfer buffer
+// (only a field of 65,534 bytes, the most a length word allows, loses its
+// last byte). Neither buffer is written past its size.
 #pragma once
 #include <cstdint>
 

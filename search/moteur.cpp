@@ -7,7 +7,7 @@
 
 namespace {
 
-// The candidate of step 3 of the field match, from p on, or null.
+// The first candidate from p on under the mode searched, or null.
 const char* Candidat(const Moteur* m, const char* texte, const char* p, const char* fin) {
   const Motif& e = m->motif;
   if (m->criteres.total_champ)
@@ -47,12 +47,13 @@ int MoteurChamp(const Moteur* m, const char* texte, uint32_t longueur, uint32_t 
   const Plateforme* pf = m->pf;
   const char* fin = texte + longueur;
   const char* p = texte + (s < longueur ? s : longueur);
+  Curseur curseur = {pf, texte, texte, texte};
   for (;;) {
     *arret = (uint32_t)(p - texte);
     if (p == fin) return 0;  // an empty field never matches
     const char* candidat = Candidat(m, texte, p, fin);
     if (!candidat) return 0;
-    if (!m->criteres.exactitude || OccurrenceIsolee(pf, texte, candidat, m->motif.longueur)) {
+    if (!m->criteres.exactitude || OccurrenceIsolee(&curseur, candidat, m->motif.longueur)) {
       *occurrence = (uint32_t)(candidat - texte);
       return 1;
     }

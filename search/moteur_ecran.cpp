@@ -1,15 +1,6 @@
 #include "moteur_ecran.h"
 
-namespace {
-
-// Characters from debut up to fin, stepped as the platform steps them.
-uint16_t Caracteres(const Plateforme* pf, const char* debut, const char* fin) {
-  uint16_t n = 0;
-  for (const char* p = debut; p < fin; p = pf->caractere_suivant(pf->ctx, p)) n++;
-  return n;
-}
-
-}  // namespace
+#include "caracteres.h"
 
 uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int nouvelle,
                      PositionEcran* position) {
@@ -24,9 +15,9 @@ uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int no
                       &position->reprises[i])) {
         const Motif& e = m->motif;
         position->champ = i;
-        position->debut = Caracteres(m->pf, tampon, tampon + occurrence);
+        position->debut = CaracteresCompter(m->pf, tampon, tampon + occurrence);
         position->fin =
-            (uint16_t)(position->debut + Caracteres(m->pf, e.octets, e.octets + e.longueur));
+            (uint16_t)(position->debut + CaracteresCompter(m->pf, e.octets, e.octets + e.longueur));
         position->reprises[i] = occurrence + e.longueur;
         return 1;
       }

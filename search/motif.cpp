@@ -25,7 +25,9 @@ const char* Horspool(const Motif* m, const char* debut, const char* fin) {
   const unsigned char* dernier = (const unsigned char*)fin - m->longueur;
   while (p <= dernier) {
     unsigned char c = p[queue];
-    if (c == derniere && memcmp(p, m->octets, queue) == 0) return (const char*)p;
+    // The first byte too before a call: the last one alone often agrees.
+    if (c == derniere && *p == (unsigned char)m->octets[0] && memcmp(p, m->octets, queue) == 0)
+      return (const char*)p;
     p += m->saut[c];
   }
   return nullptr;

@@ -20,11 +20,6 @@ const char* SuivantDouble(void*, const char* t) {
   if (!*t) return t;
   return (unsigned char)*t == 0x81 && t[1] ? t + 2 : t + 1;
 }
-const char* PrecedentDouble(void* ctx, const char* debut, const char* p) {
-  const char* c = debut;
-  for (const char* n; c < p && (n = SuivantDouble(ctx, c)) < p;) c = n;
-  return c;
-}
 
 class RechercheTest : public ::testing::Test {
  protected:
@@ -224,7 +219,6 @@ TEST_F(RechercheTest, UnNulCacheDansUnTexteLeTermine) {
 
 TEST_F(RechercheTest, EnPageDeCodeDoubleLesCaracteresSontCeuxDeLaPlateforme) {
   faux.pf.caractere_suivant = SuivantDouble;
-  faux.pf.caractere_precedent = PrecedentDouble;
   // Offsets count characters: a pair is one.
   EXPECT_EQ(Occurrences({"\x81\x81 a", "", "", "", ""}, "a"), (std::vector<std::string>{"0:2-3"}));
   // A pair ending in a space byte is no space; a line feed after one pair is
@@ -233,6 +227,24 @@ TEST_F(RechercheTest, EnPageDeCodeDoubleLesCaracteresSontCeuxDeLaPlateforme) {
   EXPECT_EQ(Fiche({"\x81  web", "", "", "", ""}, "web", EXACT), 1);
   EXPECT_EQ(Fiche({"\x81x\nweb", "", "", "", ""}, "web", EXACT), 1);
   EXPECT_EQ(Fiche({"yx\nweb", "", "", "", ""}, "web", EXACT), 0);
+}
+
+// Counts the steps through characters.
+int pas = 0;
+const char* SuivantCompte(void*, const char* t) {
+  pas++;
+  return *t ? t + 1 : t;
+}
+
+TEST_F(RechercheTest, LesCaracteresDUnChampNeSontParcourusQuUneFois) {
+  // Every candidate follows a line feed that does not free it: each asks for
+  // the characters before it, which must not mean from the start each time.
+  std::string notes;
+  for (int i = 0; i < 4000; i++) notes += "ab\nweb ";
+  faux.pf.caractere_suivant = SuivantCompte;
+  pas = 0;
+  EXPECT_EQ(Fiche({"", "", "", "", notes}, "web", EXACT), 0);
+  EXPECT_LE(pas, 2 * (int)notes.size());
 }
 
 struct CasEcran {

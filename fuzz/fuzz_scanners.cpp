@@ -1,0 +1,292 @@
+// Any bytes through the page scanner and the address scanner, with any
+// options: each reports exactly what a literal reading of its algorithm
+// reports (which walks back to the data start for every title, and sends
+// the address scan back after a text that ran into the data end), in the
+// same order, and stops where it does; nothing is read past the data or
+// written past a text buffer.
+//
+// The input: a byte of page options, a byte of address options, a byte
+// giving the call that answers "stop" (0: none; 255: the data are made
+// longer than a text buffer), a byte of "Autre:" length and its bytes,
+// then the data.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "entites.h"
+#include "options_import.h"
+#include "scanner_adresses.h"
+#include "scanner_page.h"
+
+namespace {
+
+const size_t TEXTE_MAX = TAILLE_TEXTE_PAGE - 1;
+
+void Exiger(bool condition, const char* quoi) {
+  if (condition) return;
+  fprintf(stderr, "invariant broken: %s\n", quoi);
+  abort();
+}
+
+// What a scanner told its caller, in order.
+struct Journal {
+  std::vector<std::string> appels;
+  std::set<std::string> magasin;
+  bool sans_mailto = false;
+  int arret = 0;  // the call that answers 0, counted from 1
+  int rang = 0;
+
+  // The caller's duplicate test, against the cards appended so far.
+  bool Connu(const std::string& texte) const {
+    for (const std::string& u : magasin) {
+      std::string cle = u;
+      if (sans_mailto && cle.size() >= 7 && strncasecmp(cle.c_str(), "mailto:", 7) == 0)
+        cle = cle.substr(7);
+      if (cle == texte) return true;
+    }
+    return false;
+  }
+  int Repondre() { return ++rang == arret ? 0 : 1; }
+};
+
+std::string Texte(const char* t) {
+  Exiger(strlen(t) <= TEXTE_MAX, "a text fits its buffer");
+  return t;
+}
+
+void Repeindre(void*) {}
+
+int Doublon(void* c, const char* texte) {
+  Journal* j = (Journal*)c;
+  j->appels.push_back("doublon " + Texte(texte));
+  return j->Connu(texte);
+}
+int Montrer(void* c, const LienTrouve* l) {
+  Journal* j = (Journal*)c;
+  j->appels.push_back("montrer " + Texte(l->url) + "|" + Texte(l->titre) + "|" + Texte(l->nom));
+  return j->Repondre();
+}
+int Lien(void* c, const LienTrouve* l) {
+  Journal* j = (Journal*)c;
+  j->appels.push_back("lien " + Texte(l->url) + "|" + Texte(l->titre) + "|" + Texte(l->nom));
+  if (!j->Repondre()) return 0;
+  j->magasin.insert(l->url);
+  return 1;
+}
+int Adresse(void* c, const AdresseInternet* a) {
+  Journal* j = (Journal*)c;
+  j->appels.push_back("adresse " + Texte(a->texte) + "|" + Texte(a->nom) + "|" + Texte(a->url));
+  if (!j->Repondre()) return 0;
+  j->magasin.insert(a->url);
+  return 1;
+}
+
+char Maj(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
+std::string Majuscules(std::string s) {
+  for (char& c : s) c = Maj(c);
+  return s;
+}
+// The text as a C string reads it: up to its first NUL.
+std::string JusquAuNul(const std::string& s) { return s.substr(0, s.find('\0')); }
+
+// The page scanner, step by step as written.
+int PageLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
+  const size_t n = d.size();
+  for (size_t p = 0; p < n; p++) {
+    if (d[p] != 'H' && d[p] != 'h') continue;
+    if (n - p < 5) return 1;
+    if (Majuscules(d.substr(p, 5)) != "HREF=") continue;
+    size_t q = p + 5;
+    while (q < n && (d[q] == '"' || d[q] == ' ' || d[q] == '\t')) q++;
+    const size_t valeur = q;
+    std::string url;
+    for (; q < n && d[q] != '"' && d[q] != ' ' && d[q] != '>' && d[q] != '\t'; q++)
+      if (d[q] != '\r' && d[q] != '\n' && url.size() < TEXTE_MAX) url += d[q];
+    if (q == n) url.clear();
+    url = JusquAuNul(url);
+
+    // The closing-tag text, from one byte after the value's start.
+    bool fermante = false;
+    std::string titre;
+    size_t r = valeur + 1;
+    while (r + 1 < n && !(d[r] == '<' && d[r + 1] == '/')) r++;
+    if (r + 1 < n) {
+      fermante = true;
+      size_t g = d.rfind('>', r - 1);
+      if (g != std::string::npos) {
+        size_t s = g;
+        while (d[s] == '>' || d[s] == ' ' || d[s] == '\t' || d[s] == '\r' || d[s] == '\n') s++;
+        for (; s < r; s++)
+          if (d[s] != '\r' && d[s] != '\n' && titre.size() < TEXTE_MAX) titre += d[s];
+        titre = JusquAuNul(titre);
+        if (!titre.empty()) {
+          static std::vector<char> decode(TAILLE_TAMPON_TEXTE);
+          EntitesDecoder(titre.c_str(), decode.data(), TAILLE_TAMPON_TEXTE, nullptr);
+          titre = decode.data();
+        }
+      }
+    }
+    if (url.empty() || !fermante) continue;
+
+    const std::string u = Majuscules(url);
+    const bool admis = o.Tous || (o.Http && u.find("HTTP:") != std::string::npos) ||
+                       (o.News && u.find("NEWS:") != std::string::npos) ||
+                       (o.Ftp && u.find("FTP:") != std::string::npos) ||
+                       (o.Mailto && u.find("MAILTO:") != std::string::npos) ||
+                       (o.Autre && url.find(o.TexteAutre) != std::string::npos);
+    if (!admis) continue;
+    std::string nom = titre;
+    if (titre.empty() && o.RemplacerNomVideParUrl)
+      nom = u.compare(0, 7, "MAILTO:") == 0 ? url.substr(7) : url;
+    const std::string texte = url + "|" + titre + "|" + nom;
+    if (o.ParcourirLesUrl) {
+      j->appels.push_back("montrer " + texte);
+      if (!j->Repondre()) return 0;
+      continue;
+    }
+    if (o.SeulementNouvellesUrl) {
+      j->appels.push_back("doublon " + url);
+      if (j->Connu(url)) continue;
+    }
+    j->appels.push_back("lien " + texte);
+    if (!j->Repondre()) return 0;
+    j->magasin.insert(url);
+  }
+  return 1;
+}
+
+bool Commun(signed char c) {
+  return strchr("-./", c) || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+         (c >= 'a' && c <= 'z');
+}
+bool DeURL(char c) { return c && (Commun(c) || c == ':' || c == '\\' || c == '~'); }
+bool DeLocal(char c) { return c && (Commun(c) || c == '$'); }
+bool DAdresse(char c) { return c && (Commun(c) || c == '$' || c == '@'); }
+
+// The address scanner, step by step as written.
+int AdressesLitterale(const OptionsQuelconque& o, const std::string& d, Journal* j) {
+  const size_t n = d.size();
+  size_t arobase = 0;
+  for (size_t p = 0; p < n; p++) {
+    const char c = Maj(d[p]);
+    const char* mot = c == 'H' && o.Http   ? "HTTP:"
+                      : c == 'F' && o.Ftp  ? "FTP:"
+                      : c == 'N' && o.News ? "NEWS:"
+                                           : nullptr;
+    size_t depart = n;
+    bool courriel = false;
+    if (mot) {
+      if (n - p < strlen(mot)) return 1;
+      if (Majuscules(d.substr(p, strlen(mot))) == mot) depart = p;
+    } else if (d[p] == '@' && o.Mail && p != 0 && p != arobase) {
+      arobase = p;
+      size_t q = p - 1;
+      while (q > 0 && DeLocal(d[q])) q--;
+      if (!DeLocal(d[q])) q++;
+      if (q != p) depart = q, courriel = true;
+    }
+    if (depart == n) continue;
+    size_t q = depart;
+    std::string texte;
+    for (; q < n && (courriel ? DAdresse(d[q]) : DeURL(d[q])); q++)
+      if (texte.size() < LONGUEUR_TROUVEE_MAX) texte += d[q];
+    if (q == n) texte.clear();
+    if (texte.empty()) {
+      p = depart;
+      continue;
+    }
+    p = q;
+    if (o.SeulementNouvellesUrl) {
+      j->appels.push_back("doublon " + texte);
+      if (j->Connu(texte)) continue;
+    }
+    const std::string url = texte.find('@') != std::string::npos ? "mailto:" + texte : texte;
+    j->appels.push_back("adresse " + texte + "|" + (o.CopierUrlDansNom ? texte : "") + "|" + url);
+    if (!j->Repondre()) return 0;
+    j->magasin.insert(url);
+  }
+  return 1;
+}
+
+void Comparer(const Journal& a, const Journal& b, int ra, int rb) {
+  Exiger(ra == rb, "both stop alike");
+  Exiger(a.appels == b.appels, "both tell the caller the same");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
+  if (taille < 4) return 0;
+  const uint8_t op = octets[0], oa = octets[1], arret = octets[2];
+  size_t n_autre = octets[3] % 8;
+  if (taille < 4 + n_autre) return 0;
+
+  OptionsUrl ou = OPTIONS_IMPORT_DEFAUT.url;
+  ou.ParcourirLesUrl = op & 1;
+  ou.CreerUneFicheParUrl = !ou.ParcourirLesUrl;
+  ou.SeulementNouvellesUrl = op >> 1 & 1;
+  ou.RemplacerNomVideParUrl = op >> 2 & 1;
+  ou.Tous = op >> 3 & 1;
+  ou.Http = op >> 4 & 1;
+  ou.Ftp = op >> 5 & 1;
+  ou.News = op >> 6 & 1;
+  ou.Mailto = op >> 7 & 1;
+  ou.Autre = oa >> 7 & 1;
+  memcpy(ou.TexteAutre, octets + 4, n_autre);
+  ou.TexteAutre[n_autre] = 0;
+
+  OptionsQuelconque oq = OPTIONS_IMPORT_DEFAUT.quelconque;
+  oq.SeulementNouvellesUrl = oa & 1;
+  oq.CopierUrlDansNom = oa >> 1 & 1;
+  oq.Http = oa >> 2 & 1;
+  oq.Ftp = oa >> 3 & 1;
+  oq.News = oa >> 4 & 1;
+  oq.Mail = oa >> 5 & 1;
+
+  std::string donnees((const char*)octets + 4 + n_autre, taille - 4 - n_autre);
+  if (arret == 255 && !donnees.empty())
+    donnees.append(TAILLE_TEXTE_PAGE + 100, donnees.back());
+  // The data alone on the heap, with nothing after them.
+  std::vector<char> tas(donnees.begin(), donnees.end());
+  const char* debut = tas.data();
+  const char* fin = debut + tas.size();
+
+  // Exactly the size of each buffer, so that the sanitizer sees any overrun.
+  static std::vector<char> url(TAILLE_TEXTE_PAGE), titre(TAILLE_TEXTE_PAGE),
+      transfert(TAILLE_TEXTE_PAGE), adresse(TAILLE_TEXTE_ADRESSE);
+  const int arret_appel = arret == 255 ? 0 : arret;
+  {
+    Journal vu, attendu;
+    vu.arret = attendu.arret = arret_appel;
+    ScanPage scan{};
+    scan.options = &ou;
+    scan.url = url.data();
+    scan.titre = titre.data();
+    scan.transfert = transfert.data();
+    scan.contexte = &vu;
+    scan.repeindre = oa & 64 ? Repeindre : nullptr;
+    scan.doublon = Doublon;
+    scan.montrer = Montrer;
+    scan.lien = Lien;
+    const int r = PageParcourir(&scan, debut, fin);
+    Comparer(vu, attendu, r, PageLitterale(ou, donnees, &attendu));
+  }
+  {
+    Journal vu, attendu;
+    vu.arret = attendu.arret = arret_appel;
+    vu.sans_mailto = attendu.sans_mailto = true;
+    ScanAdresses scan{};
+    scan.options = &oq;
+    scan.url = adresse.data();
+    scan.contexte = &vu;
+    scan.repeindre = oa & 64 ? Repeindre : nullptr;
+    scan.doublon = Doublon;
+    scan.adresse = Adresse;
+    const int r = AdressesParcourir(&scan, debut, fin);
+    Comparer(vu, attendu, r, AdressesLitterale(oq, donnees, &attendu));
+  }
+  return 0;
+}

@@ -1,0 +1,101 @@
+#include "scanner_page.h"
+
+#include <cstring>
+
+#include "entites.h"
+#include "scanner_signets.h"
+
+namespace {
+
+const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_PAGE - 1;
+
+char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
+
+// mot is in capitals; stops at the first difference, so a shorter
+// NUL-terminated texte is never read past its NUL.
+bool CommenceSansCasse(const char* texte, const char* mot) {
+  for (; *mot; texte++, mot++)
+    if (Majuscule(*texte) != *mot) return false;
+  return true;
+}
+
+bool ContientSansCasse(const char* texte, const char* mot) {
+  for (; *texte; texte++)
+    if (CommenceSansCasse(texte, mot)) return true;
+  return false;
+}
+
+// The value after "HREF=": quotes, spaces and TABs skipped, then every byte
+// up to a quote, space, ">" or TAB, CR and LF left out. Returns the value's
+// first byte, or null when the data end comes before the value's end.
+const char* LireURL(const char* p, const char* fin, char* url) {
+  while (p < fin && (*p == '"' || *p == ' ' || *p == '\t')) p++;
+  const char* valeur = p;
+  uint32_t n = 0;
+  for (; p < fin && *p != '"' && *p != ' ' && *p != '>' && *p != '\t'; p++)
+    if (*p != '\r' && *p != '\n' && n < LONGUEUR_MAX) url[n++] = *p;
+  url[n] = 0;
+  return p < fin ? valeur : nullptr;
+}
+
+bool SchemaAdmis(const OptionsUrl* o, const char* url) {
+  if (o->Tous) return true;
+  return (o->Http && ContientSansCasse(url, "HTTP:")) ||
+         (o->News && ContientSansCasse(url, "NEWS:")) ||
+         (o->Ftp && ContientSansCasse(url, "FTP:")) ||
+         (o->Mailto && ContientSansCasse(url, "MAILTO:")) ||
+         (o->Autre && strstr(url, o->TexteAutre));
+}
+
+const char* NomDuLien(const ScanPage* scan) {
+  if (scan->titre[0] || !scan->options->RemplacerNomVideParUrl) return scan->titre;
+  return CommenceSansCasse(scan->url, "MAILTO:") ? scan->url + 7 : scan->url;
+}
+
+// Appends source to texte while room is left; returns the new length.
+uint32_t Ajouter(char* texte, uint32_t n, uint32_t taille, const char* source) {
+  for (; *source && n + 1 < taille; source++) texte[n++] = *source;
+  return n;
+}
+
+}  // namespace
+
+int PageParcourir(const ScanPage* scan, const char* debut, const char* fin) {
+  for (const char* p = debut; p < fin; p++) {
+    if (scan->repeindre) scan->repeindre(scan->contexte);
+    if (*p != 'H' && *p != 'h') continue;
+    if (fin - p < 5) return 1;
+    if (!CommenceSansCasse(p, "HREF=")) continue;
+    // The scan goes on at the next byte, inside the value: a link is never
+    // jumped over ("REF=" holds no further "H"). So every later "HREF="
+    // lies inside this value or after it, and when this one meets the data
+    // end, before the value's end or the "</", so will they all.
+    const char* valeur = LireURL(p + 5, fin, scan->url);
+    if (!valeur) return 1;
+    if (!TexteAvantFermeture(debut, fin, valeur, scan->titre, TAILLE_TEXTE_PAGE)) return 1;
+    if (!scan->url[0]) continue;
+    if (scan->titre[0]) EntitesRemplacer(scan->titre, scan->transfert);
+    if (!SchemaAdmis(scan->options, scan->url)) continue;
+
+    const LienTrouve l = {scan->url, scan->titre, NomDuLien(scan)};
+    if (scan->options->ParcourirLesUrl) {
+      if (!scan->montrer(scan->contexte, &l)) return 0;
+      continue;
+    }
+    if (scan->options->SeulementNouvellesUrl && scan->doublon(scan->contexte, l.url)) continue;
+    if (!scan->lien(scan->contexte, &l)) return 0;
+  }
+  return 1;
+}
+
+uint32_t PageMessageParcourir(char* texte, uint32_t taille, const char* chemin,
+                              const LienTrouve* l) {
+  if (!taille) return 0;
+  uint32_t n = Ajouter(texte, 0, taille, chemin);
+  n = Ajouter(texte, n, taille, "\n\n");
+  n = Ajouter(texte, n, taille, l->titre);
+  n = Ajouter(texte, n, taille, "\n\n");
+  n = Ajouter(texte, n, taille, l->url);
+  texte[n] = 0;
+  return n;
+}

@@ -1,0 +1,50 @@
+// Netscape bookmark file: every "HREF=" is a bookmark titled by the text
+// before the next closing tag, every "FOLDED" a closed folder whose title
+// becomes the category of the bookmarks that follow it.
+#pragma once
+#include <cstdint>
+
+#include "options_import.h"
+
+enum : uint32_t {
+  TAILLE_TEXTE_SIGNET = 65534,  // each text buffer, NUL included
+};
+
+// One bookmark, its texts NUL-terminated in the scan's buffers.
+struct SignetTrouve {
+  const char* url;       // the value after "HREF=", as it is
+  const char* nom;       // the decoded title, or the URL (RemplacerNomVideParUrl)
+  const char* rubrique;  // the title of the last closed folder, or empty
+};
+
+struct ScanSignets {
+  // The URL-import options (LVXRECUPBOX), of which only two are followed:
+  // SeulementNouvellesUrl and RemplacerNomVideParUrl.
+  const OptionsUrl* options;
+  // Buffers of TAILLE_TEXTE_SIGNET bytes lent by the caller: the URL, the
+  // title, the category, and the transfer buffer that decoding writes into.
+  char* url;
+  char* nom;
+  char* rubrique;
+  char* transfert;
+  void* contexte;                     // handed back to every call
+  void (*repeindre)(void* contexte);  // before each byte; may be null
+  // 1 when a card's URL equals url byte for byte (asked only with
+  // SeulementNouvellesUrl).
+  int (*doublon)(void* contexte, const char* url);
+  // Appends the card; 0 stops the scan.
+  int (*signet)(void* contexte, const SignetTrouve* s);
+};
+
+// Scans the data [debut, fin), which need not end with a NUL. A URL or a
+// title longer than its buffer keeps its first TAILLE_TEXTE_SIGNET - 1 bytes
+// (a title before its decoding), and the scan goes on as if it were whole.
+// Returns 1 at the data end, 0 when signet stopped the scan.
+int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin);
+
+// The text that titles a link: from the ">" nearest before the first "</"
+// after depart + 1, with the ">", blanks and line breaks after it skipped,
+// up to that "</", CR and LF left out; at most taille - 1 bytes and a NUL
+// go to titre. Returns 0 when no "</" comes before fin (no title), else 1.
+int TexteAvantFermeture(const char* debut, const char* fin, const char* depart, char* titre,
+                        uint32_t taille);
