@@ -58,7 +58,15 @@ int FichierExiste(void*, const char* chemin) {
 }
 int FichierSupprimer(void*, const char* chemin) { return DeleteFileA(chemin) != 0; }
 int FichierRemplacer(void*, const char* source, const char* cible) {
-  return MoveFileExA(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // Another program reading the old file for a moment (a viewer, a virus
+  // scanner) refuses the move: try again a little later before giving up.
+  for (int essai = 0; essai < 20; essai++) {
+    if (MoveFileExA(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+    DWORD erreur = GetLastError();
+    if (erreur != ERROR_ACCESS_DENIED && erreur != ERROR_SHARING_VIOLATION) return 0;
+    Sleep(50);
+  }
+  return 0;
 }
 int FichierTemporaire(void*, const char* dossier, char* chemin) {
   return GetTempFileNameA(dossier, "lvx", 0, chemin) != 0;

@@ -21,6 +21,11 @@ long long Ecart(const Image& a, const Image& b) {
 Icone PiloteIconeBoite(HWND boite) {
   HWND statique = GetDlgItem(boite, ID_ICONE_BOITE);
   if (!statique || !IsWindowVisible(statique)) return Icone::Aucune;
+  // Wine keeps the icon static of a box without icon, holding none.
+  DWORD_PTR icone = 0;
+  if (SendMessageTimeoutA(statique, STM_GETICON, 0, 0, SMTO_NORMAL, DELAI_MS, &icone) && !icone) {
+    return Icone::Aucune;
+  }
   RECT zone{};
   GetWindowRect(statique, &zone);
   Image vue;
