@@ -68,8 +68,11 @@ uint16_t MoteurFiche(const Moteur* m, const uint8_t* fiche, char* tampon) {
   for (uint32_t i = 0; i < NB_CHAMPS; i++) {
     if (m->criteres.champs[i]) {
       uint32_t n = MoteurCopierChamp(m, champ, tampon);
+      // Most fields hold no candidate at all, which the plain search alone tells.
+      int candidat = m->criteres.total_champ || m->criteres.debut_champ ||
+                     MotifTrouver(&m->motif, tampon, tampon + n);
       uint32_t occurrence, arret;
-      if (MoteurChamp(m, tampon, n, 0, REPRISE_FICHE, &occurrence, &arret)) return 1;
+      if (candidat && MoteurChamp(m, tampon, n, 0, REPRISE_FICHE, &occurrence, &arret)) return 1;
     }
     champ += LireMot(champ) + 4;
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -213,8 +214,15 @@ TEST_F(RechercheTest, UneExpressionTropLongueEstCoupeeASonTampon) {
 }
 
 TEST_F(RechercheTest, UnNulCacheDansUnTexteLeTermine) {
-  Poser({std::string("ab\0web", 6), "", "", "", ""}, "web");
-  EXPECT_EQ(Tester(), 0);
+  // The NUL in each place the copy reads a word or a byte from.
+  for (size_t avant : {0, 2, 5, 9, 13, 17}) {
+    std::string texte = std::string(avant, 'x') + '\0' + "web";
+    Poser({texte, "", "", "", ""}, "web");
+    EXPECT_EQ(Tester(), 0) << avant << " bytes before the NUL";
+    Poser({texte, "", "", "", ""}, "x");
+    EXPECT_EQ(Tester(), avant > 0) << avant << " bytes before the NUL";
+    EXPECT_EQ(strlen((const char*)tampon.data()), avant);
+  }
 }
 
 TEST_F(RechercheTest, EnPageDeCodeDoubleLesCaracteresSontCeuxDeLaPlateforme) {
