@@ -54,6 +54,41 @@ struct DialogueFichier {
   uint32_t erreur;              // out: extended error code, 0 on OK or cancel
 };
 
+// One entry of a folder listing.
+struct EntreeDossier {
+  char nom[260];       // the name alone, "." and ".." included
+  uint32_t attributs;  // ATTRIBUT_ flags
+};
+
+// File attributes (the platform's own values).
+enum : uint32_t {
+  ATTRIBUT_LECTURE_SEULE = 0x01,
+  ATTRIBUT_CACHE = 0x02,
+  ATTRIBUT_SYSTEME = 0x04,
+  ATTRIBUT_DOSSIER = 0x10,
+  ATTRIBUT_ARCHIVE = 0x20,
+};
+
+// Panels that the folder chooser shows under the folder view.
+enum : unsigned {
+  PANNEAU_DOSSIER = 325,           // "&OK" 326, "&Annuler" 327
+  PANNEAU_DOSSIER_EXTRA_WEB = 359, // two option boxes, "&OK" 528, "&Annuler" 529
+};
+
+// The open-file dialog in its explorer style, used to choose a folder: its
+// own buttons and file-name box hidden, a panel of ours below it.
+struct DialogueDossier {
+  Poignee proprietaire;
+  const char* filtre;           // pairs of NUL-terminated texts, ended by an empty one
+  const char* titre;
+  const char* dossier_initial;
+  unsigned panneau;             // PANNEAU_
+  // Panel 359: its two boxes, 488 then 527; each click toggles one.
+  uint16_t* options;
+  char dossier[260];            // out: the folder shown when OK was pressed
+  uint32_t erreur;              // out: extended error code, 0 on OK or cancel
+};
+
 struct Plateforme {
   void* ctx;  // handed back to every call
 
@@ -144,6 +179,20 @@ struct Plateforme {
   int (*dialogue_plage)(void* ctx, Poignee proprietaire, const char* titre, char* de, char* a,
                         uint32_t taille);
   int (*dialogue_incompletes)(void* ctx, Poignee proprietaire, uint16_t choix[5]);
+
+  // Folder listing by pattern ("C:\d\*.*"): a listing and its first entry,
+  // null when nothing matches; then 1 per further entry, 0 at the end.
+  Poignee (*liste_premier)(void* ctx, const char* motif, EntreeDossier* entree);
+  int (*liste_suivant)(void* ctx, Poignee liste, EntreeDossier* entree);
+  void (*liste_fermer)(void* ctx, Poignee liste);
+  // The program the system associates with a file (an empty default
+  // folder) into resultat (260 bytes); 0 when there is none.
+  int (*executable_associe)(void* ctx, const char* fichier, char* resultat);
+  // Folder chooser: 1 when a folder was chosen, 0 cancelled or failed (erreur).
+  int (*dialogue_dossier)(void* ctx, DialogueDossier* dialogue);
+  // Modal dialogs of the import library on their record; the rules of the
+  // boxes and buttons are the core's (DialogueImportAppuyer). 1 on OK.
+  int (*dialogue_import)(void* ctx, Poignee proprietaire, struct DialogueImport* d);
 };
 
 // The platform of this process: the Win32 table in the deliverables, the

@@ -1,8 +1,12 @@
 #include "faux_systeme.h"
 
+#include "dialogue_import.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -263,6 +267,104 @@ int DialogueIncompletes(void* ctx, Poignee, uint16_t choix[5]) {
   return action(choix);
 }
 
+// Windows wildcards, without regard to case; "*.*" takes every name.
+bool Correspond(const char* motif, const char* nom) {
+  if (strcmp(motif, "*.*") == 0) return true;
+  if (*motif == 0) return *nom == 0;
+  if (*motif == '*') return Correspond(motif + 1, nom) || (*nom && Correspond(motif, nom + 1));
+  if (*nom == 0) return false;
+  if (*motif != '?' && tolower((unsigned char)*motif) != tolower((unsigned char)*nom)) return false;
+  return Correspond(motif + 1, nom + 1);
+}
+
+// The entries left to give, in order.
+struct Liste {
+  std::vector<EntreeDossier> entrees;
+  size_t suivante;
+};
+
+int ListeSuivant(void*, Poignee liste, EntreeDossier* e) {
+  Liste* l = (Liste*)liste;
+  if (l->suivante >= l->entrees.size()) return 0;
+  *e = l->entrees[l->suivante++];
+  return 1;
+}
+
+Poignee ListePremier(void* ctx, const char* motif, EntreeDossier* e) {
+  FauxSysteme* f = F(ctx);
+  f->motifs_listes.push_back(motif);
+  std::string m = motif;
+  size_t barre = m.rfind('\\');
+  std::string dossier = barre == std::string::npos ? "" : m.substr(0, barre + 1);
+  std::string joker = m.substr(barre == std::string::npos ? 0 : barre + 1);
+  std::filesystem::path linux_dossier = f->Linux(dossier);
+  std::error_code erreur;
+  if (!std::filesystem::is_directory(linux_dossier, erreur)) return nullptr;
+  std::vector<std::string> noms = {".", ".."};
+  std::vector<std::string> autres;
+  for (const auto& x : std::filesystem::directory_iterator(linux_dossier, erreur))
+    autres.push_back(x.path().filename().string());
+  std::sort(autres.begin(), autres.end());
+  noms.insert(noms.end(), autres.begin(), autres.end());
+  Liste* l = new Liste{{}, 0};
+  for (const std::string& nom : noms) {
+    if (!Correspond(joker.c_str(), nom.c_str())) continue;
+    EntreeDossier entree{};
+    snprintf(entree.nom, sizeof entree.nom, "%s", nom.c_str());
+    std::string windows = dossier + nom;
+    entree.attributs = std::filesystem::is_directory(f->Linux(windows)) || nom == "." || nom == ".."
+                           ? ATTRIBUT_DOSSIER
+                           : ATTRIBUT_ARCHIVE;
+    auto a = f->attributs.find(windows);
+    if (a != f->attributs.end()) entree.attributs = a->second;
+    l->entrees.push_back(entree);
+  }
+  if (!ListeSuivant(ctx, l, e)) {
+    delete l;
+    return nullptr;
+  }
+  return l;
+}
+
+void ListeFermer(void*, Poignee liste) { delete (Liste*)liste; }
+
+int ExecutableAssocie(void* ctx, const char* fichier, char* resultat) {
+  FauxSysteme* f = F(ctx);
+  resultat[0] = 0;
+  if (!f->Existe(fichier)) return 0;
+  std::string nom = fichier;
+  size_t point = nom.rfind('.');
+  std::string extension = point == std::string::npos ? "" : nom.substr(point);
+  for (char& c : extension) c = (char)tolower((unsigned char)c);
+  if (extension == ".exe") {
+    snprintf(resultat, 260, "%s", fichier);
+    return 1;
+  }
+  auto a = f->associations.find(extension);
+  if (a == f->associations.end()) return 0;
+  snprintf(resultat, 260, "%s", a->second.c_str());
+  return 1;
+}
+
+int DialogueDossierFaux(void* ctx, DialogueDossier* d) {
+  FauxSysteme* f = F(ctx);
+  f->dialogues_dossier.push_back(*d);
+  if (f->dans_dossiers.empty()) return 0;
+  auto action = f->dans_dossiers.front();
+  f->dans_dossiers.pop_front();
+  return action(d);
+}
+
+int DialogueImportFaux(void* ctx, Poignee, DialogueImport* d) {
+  FauxSysteme* f = F(ctx);
+  f->modeles_import.push_back(d->modele);
+  d->fenetre = (Poignee)0xD1A;
+  if (f->dans_import.empty()) return 0;
+  auto action = f->dans_import.front();
+  f->dans_import.pop_front();
+  return action(d);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -278,7 +380,8 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
                   Aide,          MinuteurDemarrer, MinuteurArreter,  BoutonEnfonce,
                   DialogueAller, CaracterePrecedent, EditSelectionner, Lancer,
                   Processus,     Acces,            NomLong,          DialogueCriteresFaux,
-                  DialoguePlage, DialogueIncompletes};
+                  DialoguePlage, DialogueIncompletes, ListePremier,  ListeSuivant,
+                  ListeFermer,   ExecutableAssocie, DialogueDossierFaux, DialogueImportFaux};
 }
 
 FauxSysteme::~FauxSysteme() {
@@ -327,3 +430,4 @@ DossierTemporaire::~DossierTemporaire() { std::filesystem::remove_all(chemin); }
 void InstallerFauxSysteme(FauxSysteme* faux) { installe = faux; }
 
 const Plateforme* PlateformeSysteme() { return &installe->pf; }
+const Plateforme* PlateformeImport() { return &installe->pf; }

@@ -70,6 +70,17 @@ struct FauxSysteme {
   std::deque<std::pair<std::string, std::string>> plages;  // typed numbers; {"\x1b", ""} cancels
   std::vector<std::string> titres_plages;
   std::deque<std::function<int(uint16_t*)>> dans_incompletes;
+  // Folder listings: attributes other than the plain file or folder ones,
+  // by Windows path; the programs associated with an extension (".txt").
+  std::map<std::string, uint32_t> attributs;
+  std::map<std::string, std::string> associations;
+  std::vector<std::string> motifs_listes;
+  // What the user does in the folder chooser and in the import dialogs; an
+  // empty queue cancels.
+  std::deque<std::function<int(DialogueDossier*)>> dans_dossiers;
+  std::vector<DialogueDossier> dialogues_dossier;
+  std::deque<std::function<int(struct DialogueImport*)>> dans_import;
+  std::vector<int> modeles_import;
   Poignee focus = nullptr;
   int redessins = 0;
   std::vector<Poignee> curseurs;

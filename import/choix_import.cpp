@@ -1,0 +1,78 @@
+#include "choix_import.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "dialogue_fichier.h"
+
+const char FILTRE_TOUS[] = "TOUS (*.*)\0*.*\0";
+const char FILTRE_HTML[] = "HTML (*.*htm*)\0*.*htm*\0";
+const char FILTRE_EXECUTABLE[] = "Exécutable (*.exe)\0*.exe\0";
+
+namespace {
+
+void Copier(char* cible, const char* source, uint32_t taille) {
+  snprintf(cible, taille, "%s", source ? source : "");
+}
+
+}  // namespace
+
+void DossierDe(const char* chemin, char* dossier) {
+  const char* barre = strrchr(chemin, '\\');
+  size_t n = barre ? (size_t)(barre - chemin) : 0;
+  if (n >= TAILLE_DOSSIER) n = TAILLE_DOSSIER - 1;
+  memcpy(dossier, chemin, n);
+  dossier[n] = 0;
+}
+
+void PremierDossier(const char* retenu, const char* fichier_donnees, char* dossier) {
+  if (retenu && *retenu)
+    Copier(dossier, retenu, TAILLE_DOSSIER);
+  else if (fichier_donnees && *fichier_donnees)
+    DossierDe(fichier_donnees, dossier);
+  else
+    Copier(dossier, etatImport.RepertoireLorvanix, TAILLE_DOSSIER);
+}
+
+int ChoisirFichier(const Plateforme* pf, Poignee proprietaire, const char* titre,
+                   const char* filtre, const char* dossier_initial, char* chemin) {
+  memset(chemin, 0, TAILLE_CHEMIN_CHOISI);
+  DialogueFichier d{};
+  d.proprietaire = proprietaire;
+  d.filtre = filtre;
+  d.titre = titre;
+  d.dossier_initial = dossier_initial;
+  d.chemin = chemin;
+  d.taille_chemin = TAILLE_CHEMIN_CHOISI;
+  d.extension = "*";
+  d.cacher_lecture_seule = 1;
+  d.chemin_doit_exister = 1;
+  if (pf->dialogue_fichier(pf->ctx, &d)) return 1;
+  if (d.erreur) MessageErreurDialogue(pf, proprietaire, d.erreur);
+  chemin[0] = 0;
+  return 0;
+}
+
+int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre,
+                   const char* filtre, const char* dossier_initial, unsigned panneau,
+                   uint16_t* options, char* dossier) {
+  DialogueDossier d{};
+  d.proprietaire = proprietaire;
+  d.filtre = filtre;
+  d.titre = titre;
+  d.dossier_initial = dossier_initial;
+  d.panneau = panneau;
+  d.options = options;
+  if (!pf->dialogue_dossier(pf->ctx, &d)) {
+    if (d.erreur) MessageErreurDialogue(pf, proprietaire, d.erreur);
+    return 0;
+  }
+  Copier(dossier, d.dossier, TAILLE_DOSSIER);
+  return 1;
+}
+
+int MotifDossier(const char* dossier, const char* motif, char* sortie, uint32_t taille) {
+  const char* barre = strlen(dossier) <= 3 ? "" : "\\";
+  int n = snprintf(sortie, taille, "%s%s%s", dossier, barre, motif);
+  return n >= 0 && (uint32_t)n < taille;
+}

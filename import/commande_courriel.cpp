@@ -1,0 +1,102 @@
+// Mail addresses of a mail file.
+#include <cstdio>
+#include <cstring>
+
+#include "choix_import.h"
+#include "commandes_recup.h"
+#include "dialogue_import.h"
+#include "options_import.h"
+#include "scanner_courriel.h"
+#include "tampon_fichier.h"
+
+namespace {
+
+const uint32_t LONGUEUR_CHEMIN = 299;
+
+struct Contexte {
+  CommandeImport* c;
+  AjoutImport* a;
+};
+
+void Repeindre(void* x) { CommandeRedessiner(((Contexte*)x)->c); }
+
+int Doublon(void* x, const char* adresse) {
+  return AjoutConnu(((Contexte*)x)->a, adresse, (uint32_t)strlen(adresse));
+}
+
+int Adresse(void* x, const AdresseTrouvee* a) {
+  return AjoutFiche(((Contexte*)x)->a, a->nom, a->url, "", "", etatImport.provenance.texte);
+}
+
+// "&Modifier": a file from the remembered mail folder, else from the folder
+// of the path handed in; a cancelled chooser changes nothing.
+SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
+  CommandeImport* c = (CommandeImport*)x;
+  if (id != ID_EMAILS_MODIFIER) return DIALOGUE_FERME_OK;
+  char* retenu = etatImport.dossiers[RETENU_COURRIEL];
+  char dossier[TAILLE_DOSSIER], chemin[TAILLE_CHEMIN_CHOISI];
+  if (retenu[0])
+    snprintf(dossier, sizeof dossier, "%s", retenu);
+  else
+    DossierDe(c->chemin, dossier);
+  if (ChoisirFichier(c->pf, d->fenetre,
+                     "Importer les adresses email depuis le fichier de courrier :", FILTRE_TOUS,
+                     dossier, chemin)) {
+    snprintf(d->textes[0], LONGUEUR_CHEMIN + 1, "%s", chemin);
+    DossierDe(chemin, retenu);
+  }
+  return DIALOGUE_RESTE;
+}
+
+}  // namespace
+
+uint16_t RecupererAdressesCourriel(CommandeImport* c) {
+  TamponsTexte t;
+  if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION_BIS, MSG_ALLOCATION)) return 0;
+  DialogueImport d{};
+  d.modele = MODELE_LVXRECUPBOXEMAILS;
+  d.options = &optionsImport;
+  snprintf(d.textes[0], LONGUEUR_CHEMIN + 1, "%s", c->chemin);
+  d.contexte = c;
+  d.bouton = Bouton;
+  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
+    TamponsLiberer(c, &t);
+    return 0;
+  }
+  char chemin[LONGUEUR_CHEMIN + 1];
+  snprintf(chemin, sizeof chemin, "%s", d.textes[0]);
+
+  CommandeRedessiner(c);
+  CommandeCurseur(c, c->attente);
+  unsigned echecs = CommandeCharger(c, chemin);
+  if (echecs) {
+    TamponFichierSignaler(c->pf, c->fenetre, echecs);
+    TamponsLiberer(c, &t);
+    CommandeCurseur(c, c->fleche);
+    return 0;
+  }
+  CommandeCurseur(c, c->fleche);
+  DialogueImport options{};
+  options.modele = MODELE_LVXRECUPADRESSESBOX;
+  options.options = &optionsImport;
+  if (!DialogueImportMontrer(c->pf, c->fenetre, &options)) {
+    TamponsLiberer(c, &t);
+    return 1;
+  }
+
+  CommandeCurseur(c, c->attente);
+  const OptionsCourriel* o = &optionsImport.courriel;
+  ProvenanceConstruire(&etatImport.provenance, chemin, o->AjouterCommentaireProvenance);
+  AjoutImport a{};
+  AjoutCommencer(&a, c, o->UniquementNouvellesAdresses, COMPARAISON_SANS_MAILTO);
+  Contexte k = {c, &a};
+  ScanCourriel scan = {o, t.textes[0], t.textes[1], &k, Repeindre, Doublon, Adresse};
+  const char* debut = (const char*)hugeTampon.octets;
+  int fini = CourrielParcourir(&scan, debut, debut + hugeTampon.longueur);
+  AjoutTerminer(&a);
+  if (fini) snprintf(c->chemin, LONGUEUR_CHEMIN + 1, "%s", chemin);
+  TamponsLiberer(c, &t);
+  CommandeCurseur(c, c->fleche);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_ADRESSES);
+  return (uint16_t)fini;
+}

@@ -1,0 +1,136 @@
+// Links of every HTML file of a folder, addresses in every file of a folder.
+#include <cstring>
+
+#include "choix_import.h"
+#include "commandes_recup.h"
+#include "dialogue_import.h"
+#include "scans_import.h"
+#include "tampon_fichier.h"
+
+namespace {
+
+const uint32_t TAILLE_CHEMIN_FICHIER = 300;  // a file of the folder: 299 characters
+
+struct SorteDossier {
+  const char* titre;
+  const char* filtre;
+  const char* motif;
+  MessageImportId rien;
+  DossierRetenu retenu;
+  ModeleImport options;
+  ComparaisonUrl comparaison;
+  int (*lancer)(CommandeImport*, AjoutImport*, TextesScan, const char*);
+};
+
+const SorteDossier HTML = {"Importer les liens HTML depuis les fichiers *.*htm* du dossier :",
+                           FILTRE_HTML,
+                           "*.*htm*",
+                           MSG_PAS_DE_FICHIER_HTML,
+                           RETENU_DOSSIER_HTML,
+                           MODELE_LVXRECUPBOX,
+                           COMPARAISON_OCTETS,
+                           ScanPageLancer};
+const SorteDossier TOUS = {"Importer les adresses internet depuis les fichiers du dossier :",
+                           FILTRE_TOUS,
+                           "*.*",
+                           MSG_PAS_DE_FICHIER,
+                           RETENU_DOSSIER_QUELCONQUE,
+                           MODELE_LVXRECUPBOXQUELCONQUE,
+                           COMPARAISON_SANS_MAILTO,
+                           ScanAdressesLancer};
+
+// Ordinary files only: read-only and archive ones are taken.
+bool FichierOrdinaire(const EntreeDossier* e) {
+  return !(e->attributs & (ATTRIBUT_DOSSIER | ATTRIBUT_CACHE | ATTRIBUT_SYSTEME));
+}
+
+// The first ordinary file of the listing, the listing itself left open
+// (null when there is none).
+Poignee PremierFichier(const Plateforme* pf, const char* motif, EntreeDossier* e) {
+  Poignee liste = pf->liste_premier(pf->ctx, motif, e);
+  if (!liste) return nullptr;
+  while (!FichierOrdinaire(e))
+    if (!pf->liste_suivant(pf->ctx, liste, e)) {
+      pf->liste_fermer(pf->ctx, liste);
+      return nullptr;
+    }
+  return liste;
+}
+
+int FichierSuivant(const Plateforme* pf, Poignee liste, EntreeDossier* e) {
+  while (pf->liste_suivant(pf->ctx, liste, e))
+    if (FichierOrdinaire(e)) return 1;
+  return 0;
+}
+
+uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
+  const Plateforme* pf = c->pf;
+  TamponsTexte t;
+  if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
+  char premier[TAILLE_DOSSIER], dossier[TAILLE_DOSSIER], motif[TAILLE_CHEMIN_FICHIER];
+  PremierDossier(etatImport.dossiers[sorte.retenu], c->chemin, premier);
+  if (!ChoisirDossier(pf, c->fenetre, sorte.titre, sorte.filtre, premier, PANNEAU_DOSSIER,
+                      nullptr, dossier)) {
+    TamponsLiberer(c, &t);
+    return 0;
+  }
+  CommandeRedessiner(c);
+  memcpy(etatImport.dossiers[sorte.retenu], dossier, TAILLE_DOSSIER);
+
+  EntreeDossier e;
+  Poignee liste = MotifDossier(dossier, sorte.motif, motif, sizeof motif)
+                      ? PremierFichier(pf, motif, &e)
+                      : nullptr;
+  if (!liste) {
+    MessageImport(pf, c->fenetre, sorte.rien);
+    TamponsLiberer(c, &t);
+    return 0;
+  }
+  DialogueImport d{};
+  d.modele = sorte.options;
+  d.options = &optionsImport;
+  if (sorte.options == MODELE_LVXRECUPBOX) strcpy(d.textes[0], optionsImport.url.TexteAutre);
+  int ok = DialogueImportMontrer(pf, c->fenetre, &d);
+  CommandeRedessiner(c);
+  CommandeCurseur(c, c->attente);
+  if (!ok) {
+    pf->liste_fermer(pf->ctx, liste);
+    TamponsLiberer(c, &t);
+    CommandeCurseur(c, c->fleche);
+    return 1;
+  }
+
+  int nouvelles = sorte.options == MODELE_LVXRECUPBOX
+                      ? optionsImport.url.SeulementNouvellesUrl && !optionsImport.url.ParcourirLesUrl
+                      : optionsImport.quelconque.SeulementNouvellesUrl;
+  AjoutImport a{};
+  AjoutCommencer(&a, c, nouvelles, sorte.comparaison);
+  unsigned echecs = 0;
+  int fini = 1;
+  do {
+    char chemin[TAILLE_CHEMIN_FICHIER];
+    unsigned echec = MotifDossier(dossier, e.nom, chemin, sizeof chemin)
+                         ? CommandeCharger(c, chemin)
+                         : CHARGEMENT_NON_OUVERT;
+    echecs |= echec;
+    if (!echec) fini = sorte.lancer(c, &a, {t.textes[0], t.textes[1]}, chemin);
+  } while (fini && FichierSuivant(pf, liste, &e));
+  pf->liste_fermer(pf->ctx, liste);
+  AjoutTerminer(&a);
+  TamponsLiberer(c, &t);
+  CommandeCurseur(c, c->fleche);
+  if (!fini) {
+    if (a.arret == AJOUT_LIMITE) MessageImport(pf, c->fenetre, MSG_LIMITE_LIENS);
+    return 0;
+  }
+  if (echecs & CHARGEMENT_NON_OUVERT) MessageImport(pf, c->fenetre, MSG_ERREUR_OUVERTURE_OPERATION);
+  if (echecs & CHARGEMENT_SANS_MEMOIRE)
+    MessageImport(pf, c->fenetre, MSG_ERREUR_ALLOCATION_OPERATION);
+  return 1;
+}
+
+}  // namespace
+
+uint16_t RecupererLiensRepertoire(CommandeImport* c) { return Importer(c, HTML); }
+
+uint16_t RecupererLiensRepertoireQuelconque(CommandeImport* c) { return Importer(c, TOUS); }

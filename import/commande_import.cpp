@@ -1,0 +1,67 @@
+#include "commande_import.h"
+
+#include <cstring>
+
+#include "tampon_fichier.h"
+
+EtatImport etatImport;
+
+int TamponsAllouer(CommandeImport* c, TamponsTexte* t, int n, MessageImportId msg,
+                   MessageImportId msg_suite) {
+  const Plateforme* pf = c->pf;
+  *t = TamponsTexte{};
+  for (int i = 0; i < n; i++) {
+    Poignee bloc = pf->bloc_allouer(pf->ctx, TAILLE_TEXTE_IMPORT);
+    if (!bloc) {
+      TamponsLiberer(c, t);
+      MessageImport(pf, c->fenetre, i == 0 ? msg : msg_suite);
+      return 0;
+    }
+    t->blocs[i] = bloc;
+    t->textes[i] = (char*)pf->bloc_verrouiller(pf->ctx, bloc);
+    t->textes[i][0] = 0;
+    t->nombre = i + 1;
+  }
+  return 1;
+}
+
+void TamponsLiberer(CommandeImport* c, TamponsTexte* t) {
+  for (int i = 0; i < t->nombre; i++) {
+    c->pf->bloc_deverrouiller(c->pf->ctx, t->blocs[i]);
+    c->pf->bloc_liberer(c->pf->ctx, t->blocs[i]);
+  }
+  *t = TamponsTexte{};
+}
+
+void CommandeCurseur(CommandeImport* c, Poignee curseur) { c->pf->curseur(c->pf->ctx, curseur); }
+
+void CommandeRedessiner(CommandeImport* c) { c->pf->redessiner(c->pf->ctx, c->fenetre); }
+
+unsigned CommandeCharger(CommandeImport* c, const char* chemin) {
+  return TamponFichierCharger(c->pf, &hugeTampon, chemin, c->transfert, c->fenetre);
+}
+
+void AjoutCommencer(AjoutImport* a, CommandeImport* c, int avec_index, ComparaisonUrl comparaison) {
+  a->commande = c;
+  a->avec_index = avec_index;
+  a->arret = AJOUT_FAIT;
+  if (avec_index) IndexUrlsConstruire(c->pf, &a->index, &c->magasin, comparaison);
+}
+
+int AjoutConnu(AjoutImport* a, const char* texte, uint32_t n) {
+  return IndexUrlsContient(&a->index, texte, n);
+}
+
+int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rubrique,
+               const char* mots_cles, const char* notes) {
+  CommandeImport* c = a->commande;
+  const char* const textes[NB_CHAMPS] = {nom, url, rubrique, mots_cles, notes};
+  a->arret = FicheAjouter(c->pf, &c->magasin, textes, &c->FichesModifieesOK,
+                          a->avec_index ? &a->index : nullptr);
+  return a->arret == AJOUT_FAIT;
+}
+
+void AjoutTerminer(AjoutImport* a) {
+  if (a->avec_index) IndexUrlsLiberer(a->commande->pf, &a->index);
+  a->avec_index = 0;
+}

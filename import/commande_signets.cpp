@@ -1,0 +1,92 @@
+// Netscape bookmark file.
+#include <cstdio>
+#include <cstring>
+
+#include "choix_import.h"
+#include "commandes_recup.h"
+#include "dialogue_import.h"
+#include "options_import.h"
+#include "scanner_signets.h"
+#include "tampon_fichier.h"
+
+namespace {
+
+const uint32_t LONGUEUR_CHEMIN = 299;
+
+struct Contexte {
+  CommandeImport* c;
+  AjoutImport* a;
+};
+
+void Repeindre(void* x) { CommandeRedessiner(((Contexte*)x)->c); }
+
+int Doublon(void* x, const char* url) {
+  return AjoutConnu(((Contexte*)x)->a, url, (uint32_t)strlen(url));
+}
+
+int Signet(void* x, const SignetTrouve* s) {
+  return AjoutFiche(((Contexte*)x)->a, s->nom, s->url, s->rubrique, "", "");
+}
+
+// "&Modifier": a file in the folder of the path handed in; cancelling the
+// chooser cancels the import.
+SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
+  CommandeImport* c = (CommandeImport*)x;
+  if (id != ID_SIGNETS_MODIFIER) return DIALOGUE_FERME_OK;
+  char dossier[TAILLE_DOSSIER], chemin[TAILLE_CHEMIN_CHOISI];
+  if (c->chemin[0])
+    DossierDe(c->chemin, dossier);
+  else
+    snprintf(dossier, sizeof dossier, "%s", etatImport.RepertoireLorvanix ? etatImport.RepertoireLorvanix : "");
+  if (!ChoisirFichier(c->pf, d->fenetre, "Importer les signets Netscape depuis le fichier :",
+                      FILTRE_HTML, dossier, chemin))
+    return DIALOGUE_FERME_ANNULER;
+  snprintf(d->textes[0], LONGUEUR_CHEMIN + 1, "%s", chemin);
+  return DIALOGUE_RESTE;
+}
+
+}  // namespace
+
+uint16_t RecupererLiensBookmarks(CommandeImport* c) {
+  TamponsTexte t;
+  if (!TamponsAllouer(c, &t, 3, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
+  DialogueImport d{};
+  d.modele = MODELE_LVXRECUPBOXBOOKMARKS;
+  d.options = &optionsImport;
+  snprintf(d.textes[0], LONGUEUR_CHEMIN + 1, "%s", c->chemin);
+  d.contexte = c;
+  d.bouton = Bouton;
+  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
+    TamponsLiberer(c, &t);
+    return 0;
+  }
+  char chemin[LONGUEUR_CHEMIN + 1];
+  snprintf(chemin, sizeof chemin, "%s", d.textes[0]);
+
+  CommandeRedessiner(c);
+  CommandeCurseur(c, c->attente);
+  unsigned echecs = CommandeCharger(c, chemin);
+  if (echecs) {
+    TamponFichierSignaler(c->pf, c->fenetre, echecs);
+    TamponsLiberer(c, &t);
+    CommandeCurseur(c, c->fleche);
+    return 0;
+  }
+  snprintf(c->chemin, LONGUEUR_CHEMIN + 1, "%s", chemin);
+  CommandeCurseur(c, c->fleche);
+  CommandeRedessiner(c);
+  CommandeCurseur(c, c->attente);
+
+  AjoutImport a{};
+  AjoutCommencer(&a, c, optionsImport.url.SeulementNouvellesUrl, COMPARAISON_OCTETS);
+  Contexte k = {c, &a};
+  ScanSignets scan = {&optionsImport.url, t.textes[0], t.textes[1], t.textes[2],
+                      (char*)c->transfert, &k, Repeindre, Doublon, Signet};
+  const char* debut = (const char*)hugeTampon.octets;
+  int fini = SignetsParcourir(&scan, debut, debut + hugeTampon.longueur);
+  AjoutTerminer(&a);
+  TamponsLiberer(c, &t);
+  CommandeCurseur(c, c->fleche);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_LIENS);
+  return (uint16_t)fini;
+}
