@@ -195,7 +195,34 @@ int NomLong(void*, const char* chemin, char* nom) {
   return 1;
 }
 
-// The main program's own dialogs (null here) are filled in by its window.
+void Entree(const WIN32_FIND_DATAA& trouve, EntreeDossier* entree) {
+  lstrcpynA(entree->nom, trouve.cFileName, sizeof entree->nom);
+  entree->attributs = trouve.dwFileAttributes;
+}
+Poignee ListePremier(void*, const char* motif, EntreeDossier* entree) {
+  WIN32_FIND_DATAA trouve;
+  HANDLE h = FindFirstFileA(motif, &trouve);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  Entree(trouve, entree);
+  return (Poignee)h;
+}
+int ListeSuivant(void*, Poignee liste, EntreeDossier* entree) {
+  WIN32_FIND_DATAA trouve;
+  if (!FindNextFileA((HANDLE)liste, &trouve)) return 0;
+  Entree(trouve, entree);
+  return 1;
+}
+void ListeFermer(void*, Poignee liste) { FindClose((HANDLE)liste); }
+int ExecutableAssocie(void*, const char* fichier, char* resultat) {
+  resultat[0] = 0;
+  // Results up to 32 are error codes.
+  if ((INT_PTR)FindExecutableA(fichier, "", resultat) > 32) return 1;
+  resultat[0] = 0;
+  return 0;
+}
+
+// The dialogs of the main program and of the import library (null here) are
+// filled in by their own modules.
 const Plateforme systeme = {
     nullptr,         Message,          Curseur,           Redessiner,
     BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
@@ -209,7 +236,8 @@ const Plateforme systeme = {
     Aide,            MinuteurDemarrer, MinuteurArreter,   BoutonEnfonce,
     nullptr,         CaracterePrecedent, EditSelectionner, Lancer,
     Processus,       Acces,            NomLong,           nullptr,
-    nullptr,         nullptr,
+    nullptr,         nullptr,          ListePremier,      ListeSuivant,
+    ListeFermer,     ExecutableAssocie, nullptr,          nullptr,
 };
 
 }  // namespace
