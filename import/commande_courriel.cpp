@@ -53,29 +53,11 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
 uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION_BIS, MSG_ALLOCATION)) return 0;
-  DialogueImport d{};
-  d.modele = MODELE_LVXRECUPBOXEMAILS;
-  d.options = &optionsImport;
-  snprintf(d.textes[0], LONGUEUR_CHEMIN + 1, "%s", c->chemin);
-  d.contexte = c;
-  d.bouton = Bouton;
-  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
-    TamponsLiberer(c, &t);
-    return 0;
-  }
   char chemin[LONGUEUR_CHEMIN + 1];
-  snprintf(chemin, sizeof chemin, "%s", d.textes[0]);
-
-  CommandeRedessiner(c);
-  CommandeCurseur(c, c->attente);
-  unsigned echecs = CommandeCharger(c, chemin);
-  if (echecs) {
-    TamponFichierSignaler(c->pf, c->fenetre, echecs);
+  if (!FichierNommeCharger(c, MODELE_LVXRECUPBOXEMAILS, Bouton, chemin)) {
     TamponsLiberer(c, &t);
-    CommandeCurseur(c, c->fleche);
     return 0;
   }
-  CommandeCurseur(c, c->fleche);
   DialogueImport options{};
   options.modele = MODELE_LVXRECUPADRESSESBOX;
   options.options = &optionsImport;

@@ -1,6 +1,9 @@
 #include "commande_import.h"
 
+#include <cstdio>
 #include <cstring>
+
+#include "options_import.h"
 
 #include "tampon_fichier.h"
 
@@ -39,6 +42,26 @@ void CommandeRedessiner(CommandeImport* c) { c->pf->redessiner(c->pf->ctx, c->fe
 
 unsigned CommandeCharger(CommandeImport* c, const char* chemin) {
   return TamponFichierCharger(c->pf, &hugeTampon, chemin, c->transfert, c->fenetre);
+}
+
+int FichierNommeCharger(CommandeImport* c, ModeleImport modele,
+                        SuiteDialogue (*bouton)(void*, DialogueImport*, unsigned), char* chemin) {
+  const uint32_t taille = DialogueImportDescription(modele)->longueurs[0] + 1;
+  DialogueImport d{};
+  d.modele = modele;
+  d.options = &optionsImport;
+  snprintf(d.textes[0], taille, "%s", c->chemin);
+  d.contexte = c;
+  d.bouton = bouton;
+  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) return 0;
+  snprintf(chemin, taille, "%s", d.textes[0]);
+
+  CommandeRedessiner(c);
+  CommandeCurseur(c, c->attente);
+  unsigned echecs = CommandeCharger(c, chemin);
+  if (echecs) TamponFichierSignaler(c->pf, c->fenetre, echecs);
+  CommandeCurseur(c, c->fleche);
+  return !echecs;
 }
 
 void AjoutCommencer(AjoutImport* a, CommandeImport* c, int avec_index, ComparaisonUrl comparaison) {

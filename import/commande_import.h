@@ -8,6 +8,7 @@
 #include "ajout_fiche.h"
 #include "index_urls.h"
 #include "magasin.h"
+#include "dialogue_import.h"
 #include "messages_import.h"
 #include "plateforme.h"
 #include "provenance.h"
@@ -74,6 +75,14 @@ void CommandeRedessiner(CommandeImport* c);
 // Loads chemin into hugeTampon (through the transfer buffer, repainting
 // the main window). Returns 0 or the CHARGEMENT_ flags of the failure.
 unsigned CommandeCharger(CommandeImport* c, const char* chemin);
+
+// The bookmark and mail commands name their file in a dialog (modele,
+// showing the path handed in, its other buttons answered by bouton), then
+// load it. 1 when loaded, its path in chemin (300 bytes); 0 when the
+// dialog was cancelled or the file could not be loaded (its messages
+// shown). Ends with the arrow cursor.
+int FichierNommeCharger(CommandeImport* c, ModeleImport modele,
+                        SuiteDialogue (*bouton)(void*, DialogueImport*, unsigned), char* chemin);
 
 // The card appender of one command: card append, with the duplicate test
 // answered by an index of the store built for the command.

@@ -50,30 +50,12 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
 uint16_t RecupererLiensBookmarks(CommandeImport* c) {
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 3, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
-  DialogueImport d{};
-  d.modele = MODELE_LVXRECUPBOXBOOKMARKS;
-  d.options = &optionsImport;
-  snprintf(d.textes[0], LONGUEUR_CHEMIN + 1, "%s", c->chemin);
-  d.contexte = c;
-  d.bouton = Bouton;
-  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
-    TamponsLiberer(c, &t);
-    return 0;
-  }
   char chemin[LONGUEUR_CHEMIN + 1];
-  snprintf(chemin, sizeof chemin, "%s", d.textes[0]);
-
-  CommandeRedessiner(c);
-  CommandeCurseur(c, c->attente);
-  unsigned echecs = CommandeCharger(c, chemin);
-  if (echecs) {
-    TamponFichierSignaler(c->pf, c->fenetre, echecs);
+  if (!FichierNommeCharger(c, MODELE_LVXRECUPBOXBOOKMARKS, Bouton, chemin)) {
     TamponsLiberer(c, &t);
-    CommandeCurseur(c, c->fleche);
     return 0;
   }
   snprintf(c->chemin, LONGUEUR_CHEMIN + 1, "%s", chemin);
-  CommandeCurseur(c, c->fleche);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
 
