@@ -13,8 +13,11 @@ int Message(void*, Poignee proprietaire, const char* texte, const char* titre, u
 
 void Curseur(void*, Poignee curseur) { SetCursor((HCURSOR)curseur); }
 
+// Only the painting already pending: the scans call this before every
+// byte, and invalidating the whole window each time would repaint it
+// thousands of times for one page.
 void Redessiner(void*, Poignee fenetre) {
-  if (fenetre) RedrawWindow((HWND)fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (fenetre) RedrawWindow((HWND)fenetre, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 Poignee BlocAllouer(void*, uint32_t taille) { return GlobalAlloc(GMEM_MOVEABLE, taille); }
