@@ -1,0 +1,16 @@
+#include "application_associee.h"
+
+#include <cstring>
+
+const char BALISE_EXTRA_WEB[] = "<EXTRAWEB>";
+
+int ApplicationAssociee(const Plateforme* pf, const char* fichier, char* application) {
+  char trouve[TAILLE_CHEMIN_LONG] = {};
+  if (!pf->executable_associe(pf->ctx, fichier, trouve)) return 0;
+  CheminCourtVersLong(pf, trouve);
+  // Whatever the system puts before the drive letter (a quote) is dropped.
+  const char* deux_points = strchr(trouve, ':');
+  const char* debut = deux_points && deux_points > trouve ? deux_points - 1 : trouve;
+  memcpy(application, debut, strlen(debut) + 1);
+  return 1;
+}

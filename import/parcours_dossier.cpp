@@ -1,0 +1,45 @@
+#include "parcours_dossier.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "choix_import.h"
+
+namespace {
+
+// The folder, "\" unless it already ends with one (a drive's root), the
+// name; 0 when the path would be longer than the system opens.
+int Joindre(const char* dossier, const char* nom, char* chemin) {
+  size_t n = strlen(dossier);
+  const char* barre = n > 0 && dossier[n - 1] == '\\' ? "" : "\\";
+  int k = snprintf(chemin, TAILLE_CHEMIN_PARCOURS, "%s%s%s", dossier, barre, nom);
+  return k >= 0 && k < (int)TAILLE_CHEMIN_PARCOURS;
+}
+
+}  // namespace
+
+Poignee DossierLister(const Plateforme* pf, const char* dossier, EntreeDossier* entree) {
+  char motif[TAILLE_CHEMIN_PARCOURS + 4];
+  if (!MotifDossier(dossier, "*.*", motif, sizeof motif)) return nullptr;
+  return pf->liste_premier(pf->ctx, motif, entree);
+}
+
+int DossierParcourir(const ParcoursDossier* p, const char* dossier, Poignee liste,
+                     EntreeDossier* entree) {
+  const Plateforme* pf = p->pf;
+  int suite = 1;
+  do {
+    if (strcmp(entree->nom, ".") == 0 || strcmp(entree->nom, "..") == 0) continue;
+    char chemin[TAILLE_CHEMIN_PARCOURS];
+    if (!Joindre(dossier, entree->nom, chemin)) continue;
+    if (!(entree->attributs & ATTRIBUT_DOSSIER)) {
+      suite = p->fichier(p->contexte, dossier, entree->nom, chemin);
+    } else if (p->sous_dossiers) {
+      EntreeDossier sous;
+      Poignee l = DossierLister(pf, chemin, &sous);
+      if (l) suite = DossierParcourir(p, chemin, l, &sous);
+    }
+  } while (suite && pf->liste_suivant(pf->ctx, liste, entree));
+  pf->liste_fermer(pf->ctx, liste);
+  return suite;
+}
