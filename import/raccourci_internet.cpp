@@ -36,10 +36,10 @@ int RaccourciParcourir(const LectureRaccourci* lecture, const char* debut, const
     p = ligne;
     while (p < fin && *p != '\r' && *p != '\n') p++;
     if (p == fin) return 1;  // a line without its break gives nothing
-    if (p == ligne) continue;
 
     char* texte = lecture->url + PREFIXE;
     CopierBorne(ligne, (size_t)(p - ligne), texte, LONGUEUR_TEXTE_FAVORI_MAX + 1);
+    if (!texte[0]) continue;  // an empty line, or one that a NUL begins
     if (lecture->doublon(lecture->contexte, texte)) continue;
     const char* url = texte;
     if (strchr(texte, '@') && !CommenceSansCasse(texte, MAILTO)) {

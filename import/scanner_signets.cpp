@@ -8,7 +8,7 @@ namespace {
 
 const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_SIGNET - 1;
 static_assert((uint32_t)TAILLE_TEXTE_SIGNET == (uint32_t)TAILLE_TAMPON_TEXTE,
-              "decoding clears the whole transfer buffer");
+              "a title's decoding fits the transfer buffer");
 
 char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
 
@@ -37,39 +37,112 @@ void Copier(char* cible, const char* source) {
   memcpy(cible, source, n + 1);
 }
 
-}  // namespace
+// The title replaced by its decoding. Only the title's length of the
+// transfer buffer is cleared, not all of it for every bookmark: the decoding
+// is never longer than the title.
+void Decoder(char* titre, char* transfert) {
+  const uint32_t n = EntitesDecoder(titre, transfert, (uint32_t)strlen(titre) + 1, nullptr);
+  memcpy(titre, transfert, n + 1);
+}
 
-int TexteAvantFermeture(const char* debut, const char* fin, const char* depart, char* titre,
-                        uint32_t taille) {
-  if (fin - depart < 2) return 0;
-  const char* fermeture = depart + 1;
-  while (true) {
-    fermeture = (const char*)memchr(fermeture, '<', (size_t)(fin - fermeture));
-    if (!fermeture || fin - fermeture < 2) return 0;
-    if (fermeture[1] == '/') break;
-    fermeture++;
+// What the last title searches of one scan found, so that a long stretch
+// without "</" or without ">" is read once, not once for every link in it.
+// Valid while the data do not change.
+struct Reperes {
+  // No "</" starts in [cherche, fermeture); fermeture is the first one from
+  // cherche, or null when none comes before the data end.
+  const char* cherche;
+  const char* fermeture;
+  // chevron is the last ">" before borne, or null when there is none.
+  const char* borne;
+  const char* chevron;
+};
+
+Reperes ReperesNeufs(const char* debut, const char* fin) { return {fin, nullptr, debut, nullptr}; }
+
+// The first "<" of [p, limite) followed by "/"; limite is at most fin - 1.
+const char* ChercherFermeture(const char* p, const char* limite) {
+  while (p < limite) {
+    p = (const char*)memchr(p, '<', (size_t)(limite - p));
+    if (!p) return nullptr;
+    if (p[1] == '/') return p;
+    p++;
   }
-  const char* p = fermeture;
-  while (p > debut && p[-1] != '>') p--;
+  return nullptr;
+}
+
+// The last ">" of [bas, p), or null.
+const char* ChercherChevronAvant(const char* bas, const char* p) {
+  while (p > bas)
+    if (*--p == '>') return p;
+  return nullptr;
+}
+
+// The first "</" at or after p, which lies before fin - 1; null when none.
+const char* PremiereFermeture(Reperes* r, const char* p, const char* fin) {
+  if (p >= r->cherche && (!r->fermeture || p <= r->fermeture)) return r->fermeture;
+  if (p < r->cherche) {
+    const char* limite = r->cherche < fin - 1 ? r->cherche : fin - 1;
+    const char* f = ChercherFermeture(p, limite);
+    if (f) r->fermeture = f;
+  } else {
+    r->fermeture = ChercherFermeture(p, fin - 1);
+  }
+  r->cherche = p;
+  return r->fermeture;
+}
+
+// The last ">" of [debut, p), or null.
+const char* DernierChevron(Reperes* r, const char* debut, const char* p) {
+  if (p < r->borne) {
+    if (!r->chevron || r->chevron < p) return r->chevron;
+    return ChercherChevronAvant(debut, p);
+  }
+  const char* c = ChercherChevronAvant(r->borne, p);
+  if (c) r->chevron = c;
+  r->borne = p;
+  return r->chevron;
+}
+
+int TitreAvantFermeture(Reperes* r, const char* debut, const char* fin, const char* depart,
+                        char* titre, uint32_t taille) {
+  if (fin - depart < 2) return 0;
+  const char* fermeture = PremiereFermeture(r, depart + 1, fin);
+  if (!fermeture) return 0;
   titre[0] = 0;
-  if (p == debut) return 1;  // no ">" before the "</": an empty title
-  p--;
+  const char* p = DernierChevron(r, debut, fermeture);
+  if (!p) return 1;  // no ">" before the "</": an empty title
   while (*p == '>' || *p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') p++;
   uint32_t n = 0;
-  for (; p < fermeture; p++)
-    if (*p != '\r' && *p != '\n' && n + 1 < taille) titre[n++] = *p;
+  for (; p < fermeture && n + 1 < taille; p++)
+    if (*p != '\r' && *p != '\n') titre[n++] = *p;
   titre[n] = 0;
   return 1;
 }
 
+}  // namespace
+
+int TexteAvantFermeture(const char* debut, const char* fin, const char* depart, char* titre,
+                        uint32_t taille) {
+  Reperes r = ReperesNeufs(debut, fin);
+  return TitreAvantFermeture(&r, debut, fin, depart, titre, taille);
+}
+
 int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin) {
   scan->rubrique[0] = 0;
+  Reperes reperes = ReperesNeufs(debut, fin);
+  // The first ">" from chevron_depuis, null when none: the heading searches
+  // rise with the scan and share it.
+  const char* chevron_depuis = fin;
+  const char* chevron_suivant = nullptr;
+  void (*const repeindre)(void* contexte) = scan->repeindre;
   for (const char* p = debut; p < fin; p++) {
-    if (scan->repeindre) scan->repeindre(scan->contexte);
+    if (repeindre) repeindre(scan->contexte);
+    // Or-ing 0x20 makes "H" and "F" small and no other byte "h" or "f".
+    const char c = (char)(*p | 0x20);
+    if (c != 'h' && c != 'f') continue;
     scan->url[0] = 0;
-    const char c = Majuscule(*p);
-    if (c != 'H' && c != 'F') continue;
-    const bool dossier = c == 'F';
+    const bool dossier = c == 'f';
     const uint32_t longueur = dossier ? 6 : 5;
     if ((uint32_t)(fin - p) < longueur) return 1;
     if (!EgalSansCasse(p, dossier ? "FOLDED" : "HREF=", longueur)) continue;
@@ -79,14 +152,18 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
     // The title starts after the heading's start tag, or at the value.
     const char* depart;
     if (dossier) {
-      depart = (const char*)memchr(apres, '>', (size_t)(fin - apres));
+      if (apres < chevron_depuis || (chevron_suivant && apres > chevron_suivant))
+        chevron_suivant = (const char*)memchr(apres, '>', (size_t)(fin - apres));
+      chevron_depuis = apres;
+      depart = chevron_suivant;
       if (!depart) continue;
     } else {
       depart = LireValeur(apres, fin, scan->url);
     }
-    if (!TexteAvantFermeture(debut, fin, depart, scan->nom, TAILLE_TEXTE_SIGNET)) continue;
+    if (!TitreAvantFermeture(&reperes, debut, fin, depart, scan->nom, TAILLE_TEXTE_SIGNET))
+      continue;
     if (scan->nom[0]) {
-      EntitesRemplacer(scan->nom, scan->transfert);
+      Decoder(scan->nom, scan->transfert);
       if (dossier) Copier(scan->rubrique, scan->nom);
     }
     if (dossier || !scan->url[0]) continue;

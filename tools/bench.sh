@@ -3,9 +3,13 @@
 # $LVX_CONSTRUCTION) and runs one of them:
 #   tools/bench.sh [nom] [arguments...]
 # nom names bench/<nom>_bench.cpp: fichier_donnees (the default: loading and
-# saving a data file of a million cards against a plain copy) or recherche
-# (the card test over a million cards, in MB of field text per second).
-# Arguments go to the benchmark: a number of cards, or --benchmark_* flags.
+# saving a data file of a million cards against a plain copy), recherche
+# (the card test over a million cards, in MB of field text per second) or
+# import (a bookmark file of 100,000 bookmarks into a store of as many
+# cards, the text's duplicate test against ours, then the same file into an
+# empty store beside the Debian program buku, installed here when missing).
+# Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
+# for import --nombre=N and --sans-litteral.
 set -euo pipefail
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,4 +23,31 @@ fi
 cmake -S "$racine" -B "$construction" -DLVX_BENCH=ON -DLVX_SANITIZE=OFF \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$construction" --target "bench_$nom" -j2 >/dev/null
-"$construction/bench/bench_$nom" "$@"
+if [[ $nom != import ]]; then
+  "$construction/bench/bench_$nom" "$@"
+  exit
+fi
+
+# buku reads the same file into a new database of its own; its questions
+# (tags from folders, and so on) are all answered no.
+temporaire=$(mktemp -d)
+trap 'rm -rf "$temporaire"' EXIT
+fichier=$temporaire/signets.html
+"$construction/bench/bench_import" --fichier="$fichier" "$@"
+if ! command -v buku >/dev/null && [[ $(id -u) == 0 ]]; then
+  apt-get install -y buku >/dev/null 2>&1 ||
+    { apt-get update >/dev/null 2>&1 && apt-get install -y buku >/dev/null 2>&1; } || true
+fi
+if ! command -v buku >/dev/null; then
+  echo "  buku: not installed (apt-get install buku, as root), no comparison"
+  exit
+fi
+mkdir -p "$temporaire/donnees"
+debut=$(date +%s%N)
+yes n | XDG_DATA_HOME=$temporaire/donnees buku --np --tacit -i "$fichier" >/dev/null 2>&1
+fin=$(date +%s%N)
+nombre=$(python3 -c 'import sqlite3, sys
+print(sqlite3.connect(sys.argv[1]).execute("select count(*) from bookmarks").fetchone()[0])' \
+  "$temporaire/donnees/buku/bookmarks.db" 2>/dev/null || echo "?")
+printf '  into an empty store, buku %s: %.1f ms, %s bookmarks\n' \
+  "$(dpkg-query -W -f='${Version}' buku 2>/dev/null)" "$(((fin - debut) / 1000))e-3" "$nombre"

@@ -4,7 +4,9 @@
 #   tools/fuzz.sh [cible] [executions] [libFuzzer arguments...]
 # cible names fuzz/fuzz_<cible>.cpp: chargement (the data file loader, the
 # default, starting from the seeds of fuzz/corpus), recherche (the search
-# engine), ...; fuzz/<cible>.dict is used when there is one. Further arguments
+# engine), scanners (page and address scanners), signets (bookmark scan),
+# courriel (mail scan), raccourci (internet shortcuts), entites (entity
+# decoder); fuzz/<cible>.dict is used when there is one. Further arguments
 # go to libFuzzer (-max_len=70000, -seed=1, ...). Exits non-zero on a
 # finding; the input that broke it is left in build/fuzz/trouvailles/.
 set -euo pipefail

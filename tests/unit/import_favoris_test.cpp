@@ -75,6 +75,8 @@ TEST(RaccourciParcourir, ChaqueLigneUrlTermineeDonneSonTexte) {
       // Only at the start of the data or right after a line feed.
       {"[DEFAULT]\r\nBASEURL=http://a/\r\n IconFile=x\r\nx\rURL=b\r\n URL=c\r\n", {}},
       {"URL=\r\nURL=\n", {}},
+      // A text that a NUL begins is empty too: no card without a URL.
+      {std::string("URL=\0x\r\nURL=a\0b\r\n", 17), {{"a", "a"}}},
       {"x\nURL", {}},
       {"x\nUR", {}},
       // An address becomes a mailto: URL; the text stays for the duplicate test.

@@ -194,6 +194,42 @@ TEST(SignetsParcourir, SuitLesDossiersFermesEtLesLiens) {
   }
 }
 
+// Titles are searched at rising positions, except for a link inside a
+// folder heading's start tag, whose value lies before the heading's ">":
+// its closing tag and its ">" lie before those already found.
+TEST(SignetsParcourir, UnLienDansLaBaliseDUnDossierReprendPlusHaut) {
+  Essai e;
+  EXPECT_EQ(e.Parcourir("<DT><H3 FOLDED HREF=a</B>>Dossier</H3><A HREF=b>B</A>"),
+            std::vector<Signet>({{"a</B", "<H3 FOLDED HREF=a", "Dossier"}, {"b", "B", "Dossier"}}));
+  EXPECT_EQ(e.Parcourir("<H3 FOLDED HREF=a</B>>Dossier</H3>"),
+            std::vector<Signet>({{"a</B", "a</B", "Dossier"}}));
+  EXPECT_EQ(e.Parcourir("x>y<H3 FOLDED HREF=a>Dossier</H3>"),
+            std::vector<Signet>({{"a", "Dossier", "Dossier"}}));
+}
+
+// Long stretches without "</" or ">" around many links: every link still
+// gets the text a search from scratch gives it.
+TEST(SignetsParcourir, LongsPassagesSansBalise) {
+  std::string donnees = "<p>debut";
+  std::string sans_chevron = "<p>debut";
+  for (int i = 0; i < 300; i++) donnees += " HREF=u" + std::to_string(i);
+  donnees += "</A> HREF=v</A>";
+  for (int i = 0; i < 300; i++) sans_chevron += " HREF=w" + std::to_string(i) + "</B";
+  sans_chevron += ">";
+  Essai e;
+  const auto trouves = e.Parcourir(donnees);
+  ASSERT_EQ(trouves.size(), 301u);
+  const std::string texte = donnees.substr(3, donnees.find("</A>") - 3);
+  for (int i = 0; i < 300; i++) EXPECT_EQ(trouves[i].nom, texte) << i;
+  EXPECT_EQ(trouves[300].nom, "HREF=v");
+  // No ">" between the first tag and each "</": the title reaches back to it.
+  const auto sans = e.Parcourir(sans_chevron);
+  ASSERT_EQ(sans.size(), 300u);
+  EXPECT_EQ(sans[0].nom, "debut HREF=w0");
+  EXPECT_EQ(sans[299].nom, sans_chevron.substr(3, sans_chevron.rfind("</B") - 3));
+  EXPECT_EQ(sans[299].url, "w299</B");
+}
+
 TEST(SignetsParcourir, SeulementDeNouvellesUrl) {
   const std::string donnees =
       "<H3 FOLDED>D</H3><A HREF=a></A><A HREF=>x</A><A HREF=b>B</A><A HREF=a>A2</A>";
