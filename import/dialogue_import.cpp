@@ -1,6 +1,6 @@
 #include "dialogue_import.h"
 
-#include <cstring>
+#include <cstdio>
 
 #include "messages_import.h"
 
@@ -109,8 +109,8 @@ SuiteDialogue DialogueImportAppuyer(DialogueImport* d, unsigned id) {
   }
   if (id == desc->ok) {
     if (d->modele == MODELE_LVXRECUPBOX) {
-      strncpy(d->options->url.TexteAutre, d->textes[0], LONGUEUR_TEXTE_AUTRE_MAX);
-      d->options->url.TexteAutre[LONGUEUR_TEXTE_AUTRE_MAX] = 0;
+      snprintf(d->options->url.TexteAutre, sizeof d->options->url.TexteAutre, "%.*s",
+               (int)LONGUEUR_TEXTE_AUTRE_MAX, d->textes[0]);
       return DIALOGUE_FERME_OK;
     }
     if (d->modele == MODELE_LVXRECUPBOXQUELCONQUE) {

@@ -43,6 +43,9 @@ void Decouper(const uint8_t* fiche, DialogueImport* d) {
   const char* deux_points =
       espace ? (const char*)memchr(espace, ':', (size_t)(r + longueur - espace)) : nullptr;
   if (!deux_points) {
+    // The blank this dialog writes after an application alone is left out,
+    // or every replace would add one more.
+    while (longueur > 0 && r[longueur - 1] == ' ') longueur--;
     CopierBoite(d->textes[0], r, longueur);
     return;
   }

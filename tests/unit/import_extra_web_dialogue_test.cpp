@@ -238,8 +238,10 @@ TEST_F(ExtraWebTest, LeDecoupageALOuverture) {
       {"<EXTRAWEB>C:\\Outils\\ed.exe", {"C:\\Outils\\ed.exe", ""}},
       {"<EXTRAWEB>C:\\Program Files\\Ed\\ed.exe D:\\doc.txt",
        {"C:\\Program Files\\Ed\\ed.exe", "D:\\doc.txt"}},
-      // No ':' after the first space: the whole rest, its space included.
-      {"<EXTRAWEB>C:\\Outils\\ed.exe ", {"C:\\Outils\\ed.exe ", ""}},
+      // No ':' after the first space: the whole rest, without the blank
+      // that OK writes again.
+      {"<EXTRAWEB>C:\\Outils\\ed.exe ", {"C:\\Outils\\ed.exe", ""}},
+      {"<EXTRAWEB>C:\\Mes Outils\\ed.exe  ", {"C:\\Mes Outils\\ed.exe", ""}},
       {"<EXTRAWEB>C:\\Mes Outils\\ed.exe", {"C:\\Mes Outils\\ed.exe", ""}},
       {"<EXTRAWEB>C:\\a b\\ed.exe D:\\x y\\doc.txt", {"C:\\a b\\ed.exe", "D:\\x y\\doc.txt"}},
       {"<EXTRAWEB>", {"", ""}},
@@ -265,6 +267,17 @@ TEST_F(ExtraWebTest, RemplacerEcritLEditSansToucherAuMagasin) {
   EXPECT_EQ(titres,
             std::vector<std::string>{"Remplacer l'URL de la fiche à l'écran par l'extra web :"});
   EXPECT_EQ(std::string(c.magasin.lpDebutMem, c.magasin.lpFinMem), avant);
+}
+
+TEST_F(ExtraWebTest, RemplacerSansRienChangerRendLaMemeUrl) {
+  Remplir({{"Ed", "<EXTRAWEB>C:\\Outils\\ed.exe ", "", "", ""}});
+  faux.Ecrire("C:\\Outils\\ed.exe", "MZ");
+  faux.dans_import.push_back([](DialogueImport* d) {
+    return DialogueImportAppuyer(d, ID_EXTRA_WEB_BOITE_OK) == DIALOGUE_FERME_OK;
+  });
+  faux.reponses = {REPONSE_OUI};  // the card on screen holds that URL already
+  EXPECT_EQ(Remplacer(), 1);
+  EXPECT_EQ(faux.fenetres[URL].texte, "<EXTRAWEB>C:\\Outils\\ed.exe ");
 }
 
 TEST_F(ExtraWebTest, RemplacerAnnuleOuRefuseNeChangeRien) {
