@@ -1,6 +1,7 @@
-// The links of an HTML page and of the HTML files of a folder, imported
-// through the main program's menu: the file and folder choosers, the
-// options dialog and its rules, the cards on screen and in the saved file.
+// The links of an HTML page and of the HTML files of a folder, and the
+// addresses of any file, imported through the main program's menu: the file
+// and folder choosers, the options dialogs and their rules, the cards on
+// screen and in the saved file.
 // Also the library as any caller sees it: every export found by its name.
 #include "attentes.h"
 #include "entrees.h"
@@ -11,11 +12,13 @@
 namespace {
 
 constexpr int CMD_IMPORTER_PAGE = 387;
+constexpr int CMD_IMPORTER_FICHIER_QUELCONQUE = 336;
 constexpr int CMD_IMPORTER_DOSSIER_HTML = 395;
 
 const char* const TITRE_PAGE = "Importer les liens HTML depuis le fichier :";
 const char* const TITRE_DOSSIER_HTML = "Importer les liens HTML depuis les fichiers *.*htm* du dossier :";
 const char* const TITRE_OPTIONS = "Options pour importer les URL :";
+const char* const TITRE_FICHIER_QUELCONQUE = "Importer les adresses internet depuis le fichier :";
 
 constexpr int ID_OK = 388, ID_ANNULER = 389, ID_AUTRE_TEXTE = 403;
 constexpr int ID_PARCOURIR = 390, ID_CREER = 391, ID_NOUVELLES = 392, ID_TOUS = 396, ID_HTTP = 397;
@@ -177,9 +180,51 @@ void DossierHtml() {
   PiloteTerminer(p);
 }
 
+std::string CochesQuelconque(HWND d) { return Coches(d, {512, 513, 514, 515, 516, 517, 518}); }
+
+// Any file: its dialog refuses OK without a scheme, Annuler leaves the
+// options as they were, OK takes the addresses in the order found.
+void FichierQuelconque() {
+  const std::string fichier = PreparerDossier("sources\\quelconque") + "\\adresses.txt";
+  EcrireFichier(fichier, "Ecrire a jean@example.org ou voir http://www.example.org/ .\r\n");
+  Programme p;
+  if (!Verifier(PiloteDemarrer(p, "import_fichier_quelconque", ""), "demarrage")) return;
+  PiloteCommande(p, CMD_IMPORTER_FICHIER_QUELCONQUE);
+  HWND d = nullptr;
+  if (Verifier(PiloteRepondreFichier(p, TITRE_FICHIER_QUELCONQUE, fichier), "choix du fichier") &&
+      (d = AttendreOptions(p))) {
+    const char* const libelles[] = {"Seulement de nouvelles URL", "En ajoutant un commentaire de provenance",
+                                    "En copiant aussi l'URL dans le champ Nom", "http", "ftp", "news", "mail"};
+    for (int i = 0; i < 7; ++i) VerifierTexte(PiloteTexteControle(d, 512 + i), libelles[i], "case " + std::to_string(512 + i));
+    VerifierTexte(CochesQuelconque(d), "1111111", "options au premier lancement");
+    for (int id : {515, 516, 517, 518}) CliquerAttendre(d, id);
+    VerifierTexte(CochesQuelconque(d), "1110000", "aucun protocole");
+    PiloteCliquer(d, 510);
+    VerifierBoite(p, "Il n'y a pas de sélection sur http ftp news ou mail !", Icone::Exclamation, {IDOK}, IDOK, &d);
+    Verifier(IsWindowVisible(d) != 0, "les options restent ouvertes");
+    PiloteCliquer(d, 511);
+    Verifier(PiloteAttendreDisparition(d), "Annuler ferme les options");
+  }
+  VerifierCompteurs(p, 1, 1, "apres Annuler");
+  PiloteCommande(p, CMD_IMPORTER_FICHIER_QUELCONQUE);
+  if (Verifier(PiloteRepondreFichier(p, TITRE_FICHIER_QUELCONQUE, fichier), "choix du fichier") &&
+      (d = AttendreOptions(p))) {
+    VerifierTexte(CochesQuelconque(d), "1111111", "Annuler a remis les options");
+    PiloteCliquer(d, 510);
+    PiloteAttendreDisparition(d);
+  }
+  VerifierCompteurs(p, 2, 2, "une adresse et une URL");
+  FicheLue derniere;
+  derniere.champs[0] = derniere.champs[1] = "http://www.example.org/";
+  derniere.champs[4] = Provenance(fichier);
+  VerifierFicheAffichee(p, 2, 2, derniere, "l'URL trouvee en dernier est a l'ecran");
+  PiloteTerminer(p);
+}
+
 const Cas cas[] = {
     {"import_exports", Exports},
     {"import_page", Page},
+    {"import_fichier_quelconque", FichierQuelconque},
     {"import_dossier_html", DossierHtml},
 };
 
