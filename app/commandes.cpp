@@ -6,6 +6,7 @@
 #include "connexion.h"
 #include "edition.h"
 #include "fiches.h"
+#include "importation.h"
 #include "info/lvxinfo.h"
 #include "lvxnavig.h"
 #include "lvxoudef.h"
@@ -136,12 +137,30 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_QUITTER:
       return Fichier(p, id);
 
-    // Data files of subsets, imports, exports, Répertorier.
+    // Data files of subsets, exports.
     case CMD_DECOUPER:
-    case 336: case 387: case 331: case 337: case 395: case 689: case 407:
     case 380: case 341: case 573:
-    case 410: case 411: case 409: case 363: case 364:
       CadreD(p, Rien);
+      return 0;
+
+    // Imports and Répertorier.
+    case CMD_IMPORTER_FICHIER_QUELCONQUE:
+    case CMD_IMPORTER_PAGE:
+    case CMD_IMPORTER_COURRIEL:
+    case CMD_IMPORTER_DOSSIER_QUELCONQUE:
+    case CMD_IMPORTER_DOSSIER_HTML:
+    case CMD_IMPORTER_FAVORIS:
+    case CMD_IMPORTER_SIGNETS:
+    case CMD_CREER_FICHE_FICHIER:
+    case CMD_CREER_FICHE_EXTRA_WEB:
+    case CMD_FICHES_EXTRA_WEB_DOSSIER:
+      CadreD(p, [p, id] { CommandeImportation(p, id); });
+      return 0;
+    case CMD_MODIFIER_URL_FICHIER:
+      CadreD(p, [p] { CommandeModifierUrlFichier(p); });
+      return 0;
+    case CMD_MODIFIER_URL_EXTRA_WEB:
+      CadreD(p, [p] { CommandeModifierUrlExtraWeb(p); });
       return 0;
     case CMD_EXPORTER_FICHES:
       CadreD(p, [p] { ProgrammeInviteSauvegarde(p); });

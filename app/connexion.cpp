@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "extraweb.h"
+#include "importation.h"
 
 const char* const ADRESSE_MISE_A_JOUR = "https://www.lorvanix.fr/mise-a-jour.html";
 
@@ -45,8 +46,7 @@ void CommandeConnecter(Programme* p) {
                        BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI)
     return;
   ProgrammeCurseur(p, p->attente);
-  // Changing the URL is the extra-web dialog of the import library.
-  ProgrammeReecrire(p);
+  if (ProgrammeReecrire(p)) CommandeModifierUrlExtraWeb(p);
   ProgrammeFocusCourant(p);
   ProgrammeCurseur(p, p->fleche);
 }

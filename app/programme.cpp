@@ -6,6 +6,7 @@
 
 #include "fichier_donnees.h"
 #include "hook/lvxhook.h"
+#include "import/lvxrecup.h"
 #include "lvxfiles.h"
 #include "lvxnavig.h"
 #include "lvxoudef.h"
@@ -155,6 +156,8 @@ int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue
 int ProgrammeDemarrer(Programme* p, const char* ligne_commande) {
   if (!ProgrammeNouveauTravail(p)) return 0;
   Util_Dll_Obtenir_Chemin_Repertoire_Lorvanix(p->DossierProgramme, p->instance);
+  // The import library keeps the pointer: the program's own buffer lives as long as it.
+  Util_Dll_Lvxrecup_Transmettre_RepertoireLorvanix(p->DossierProgramme);
   Util_Dll_Lire_Chemin_Fichier_Bookmark(p->CheminSignets, p->DossierProgramme);
   Util_Dll_Lire_Chemin_Fichier_Courrier(p->CheminCourrier, p->DossierProgramme);
   if (ligne_commande && ligne_commande[0]) {
@@ -319,6 +322,7 @@ int ProgrammeEnregistrerSous(Programme* p) {
 
 void ProgrammeLiberer(Programme* p) {
   MagasinLiberer(&p->magasin, p->pf);
+  Util_Dll_Lvxrecup_Liberer_hugeTampon();
   for (Poignee& bloc : p->blocs_tampons) {
     if (!bloc) continue;
     p->pf->bloc_deverrouiller(p->pf->ctx, bloc);

@@ -262,6 +262,7 @@ TEST_F(ProgrammeTest, NouveauGardeLeBlocEtVideLeTravail) {
 TEST(Tampons, UneAllocationImpossibleAuDemarrageEstSignalee) {
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
+  InstallerFauxSysteme(&faux);  // the import library is released on the same platform
   Programme p{};
   VueFiche vue{};
   faux.echec_allocation_dans = 3;
