@@ -65,10 +65,14 @@ int CourrielLitterale(const OptionsCourriel& o, const std::string& d, Journal* j
     const size_t ligne = lf + 1;
     p = ligne;
     size_t mot = 0;
-    if (o.AdressesEmetteurs && Commence(d, ligne, "FROM:")) mot = 5;
-    else if (o.AdressesDestinataires && Commence(d, ligne, "TO:")) mot = 3;
-    else if (o.AdressesDestinataires && Commence(d, ligne, "BCC:")) mot = 4;
-    else if (o.AdressesDestinataires && Commence(d, ligne, "CC:")) mot = 3;
+    if (o.AdressesEmetteurs && Commence(d, ligne, "FROM:"))
+      mot = 5;
+    else if (o.AdressesDestinataires && Commence(d, ligne, "TO:"))
+      mot = 3;
+    else if (o.AdressesDestinataires && Commence(d, ligne, "BCC:"))
+      mot = 4;
+    else if (o.AdressesDestinataires && Commence(d, ligne, "CC:"))
+      mot = 3;
     if (!mot) continue;
     p = ligne + mot;
     while (true) {
@@ -134,8 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   Journal vu, attendu;
   vu.arret = attendu.arret = arret == 255 ? 0 : arret;
   vu.sans_mailto = attendu.sans_mailto = true;
-  const ScanCourriel scan = {&o, partie1.data(), partie2.data(), &vu,
-                             choix & 16 ? Repeindre : nullptr, Doublon, Adresse};
+  const ScanCourriel scan = {
+      &o, partie1.data(), partie2.data(), &vu, choix & 16 ? Repeindre : nullptr, Doublon, Adresse};
   const int r = CourrielParcourir(&scan, debut, debut + tas.size());
   Comparer(vu, attendu, r, CourrielLitterale(o, donnees, &attendu));
   return 0;

@@ -45,8 +45,8 @@ int RaccourciLitteral(const std::string& d, Journal* j) {
     if (texte.empty()) continue;
     j->appels.push_back("doublon " + texte);
     if (j->Connu(texte)) continue;
-    const bool adresse = texte.find('@') != std::string::npos &&
-                         Majuscules(texte.substr(0, 7)) != "MAILTO:";
+    const bool adresse =
+        texte.find('@') != std::string::npos && Majuscules(texte.substr(0, 7)) != "MAILTO:";
     const std::string url = adresse ? "mailto:" + texte : texte;
     j->appels.push_back("favori " + url);
     if (!j->Repondre()) return 0;

@@ -122,8 +122,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
       rubrique(TAILLE_TEXTE_SIGNET), transfert(TAILLE_TEXTE_SIGNET);
   Journal vu, attendu;
   vu.arret = attendu.arret = arret == 255 ? 0 : arret;
-  const ScanSignets scan = {&o, url.data(), nom.data(), rubrique.data(), transfert.data(), &vu,
-                            choix & 4 ? Repeindre : nullptr, Doublon, Signet};
+  const ScanSignets scan = {&o,
+                            url.data(),
+                            nom.data(),
+                            rubrique.data(),
+                            transfert.data(),
+                            &vu,
+                            choix & 4 ? Repeindre : nullptr,
+                            Doublon,
+                            Signet};
   const int r = SignetsParcourir(&scan, debut, debut + tas.size());
   Comparer(vu, attendu, r, SignetsLitterale(o, donnees, &attendu));
   return 0;

@@ -44,7 +44,8 @@ if ! command -v buku >/dev/null; then
 fi
 mkdir -p "$temporaire/donnees"
 debut=$(date +%s%N)
-yes n | XDG_DATA_HOME=$temporaire/donnees buku --np --tacit -i "$fichier" >/dev/null 2>&1
+yes n | XDG_DATA_HOME=$temporaire/donnees buku --nostdin --np --tacit -i "$fichier" \
+  >/dev/null 2>&1 || true
 fin=$(date +%s%N)
 nombre=$(python3 -c 'import sqlite3, sys
 print(sqlite3.connect(sys.argv[1]).execute("select count(*) from bookmarks").fetchone()[0])' \
