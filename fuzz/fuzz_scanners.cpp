@@ -9,14 +9,10 @@
 // giving the call that answers "stop" (0: none; 255: the data are made
 // longer than a text buffer), a byte of "Autre:" length and its bytes,
 // then the data.
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <set>
-#include <string>
 #include <vector>
 
 #include "entites.h"
+#include "journal_scan.h"
 #include "options_import.h"
 #include "scanner_adresses.h"
 #include "scanner_page.h"
@@ -28,72 +24,36 @@ namespace {
 
 const size_t TEXTE_MAX = TAILLE_TEXTE_PAGE - 1;
 
-void Exiger(bool condition, const char* quoi) {
-  if (condition) return;
-  fprintf(stderr, "invariant broken: %s\n", quoi);
-  abort();
-}
-
-// What a scanner told its caller, in order.
-struct Journal {
-  std::vector<std::string> appels;
-  std::set<std::string> magasin;
-  bool sans_mailto = false;
-  int arret = 0;  // the call that answers 0, counted from 1
-  int rang = 0;
-
-  // The caller's duplicate test, against the cards appended so far.
-  bool Connu(const std::string& texte) const {
-    for (const std::string& u : magasin) {
-      std::string cle = u;
-      if (sans_mailto && cle.size() >= 7 && strncasecmp(cle.c_str(), "mailto:", 7) == 0)
-        cle = cle.substr(7);
-      if (cle == texte) return true;
-    }
-    return false;
-  }
-  int Repondre() { return ++rang == arret ? 0 : 1; }
-};
-
-std::string Texte(const char* t) {
-  Exiger(strlen(t) <= TEXTE_MAX, "a text fits its buffer");
-  return t;
-}
-
 void Repeindre(void*) {}
 
 int Doublon(void* c, const char* texte) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("doublon " + Texte(texte));
+  j->appels.push_back("doublon " + Texte(texte, TAILLE_TEXTE_PAGE));
   return j->Connu(texte);
 }
 int Montrer(void* c, const LienTrouve* l) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("montrer " + Texte(l->url) + "|" + Texte(l->titre) + "|" + Texte(l->nom));
+  j->appels.push_back("montrer " + Texte(l->url, TAILLE_TEXTE_PAGE) + "|" +
+                      Texte(l->titre, TAILLE_TEXTE_PAGE) + "|" + Texte(l->nom, TAILLE_TEXTE_PAGE));
   return j->Repondre();
 }
 int Lien(void* c, const LienTrouve* l) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("lien " + Texte(l->url) + "|" + Texte(l->titre) + "|" + Texte(l->nom));
+  j->appels.push_back("lien " + Texte(l->url, TAILLE_TEXTE_PAGE) + "|" +
+                      Texte(l->titre, TAILLE_TEXTE_PAGE) + "|" + Texte(l->nom, TAILLE_TEXTE_PAGE));
   if (!j->Repondre()) return 0;
   j->magasin.insert(l->url);
   return 1;
 }
 int Adresse(void* c, const AdresseInternet* a) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("adresse " + Texte(a->texte) + "|" + Texte(a->nom) + "|" + Texte(a->url));
+  j->appels.push_back("adresse " + Texte(a->texte, TAILLE_TEXTE_ADRESSE) + "|" +
+                      Texte(a->nom, TAILLE_TEXTE_ADRESSE) + "|" +
+                      Texte(a->url, TAILLE_TEXTE_ADRESSE));
   if (!j->Repondre()) return 0;
   j->magasin.insert(a->url);
   return 1;
 }
-
-char Maj(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
-std::string Majuscules(std::string s) {
-  for (char& c : s) c = Maj(c);
-  return s;
-}
-// The text as a C string reads it: up to its first NUL.
-std::string JusquAuNul(const std::string& s) { return s.substr(0, s.find('\0')); }
 
 // The page scanner, step by step as written.
 NON_TRACE int PageLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
@@ -214,11 +174,6 @@ NON_TRACE int AdressesLitterale(const OptionsQuelconque& o, const std::string& d
   return 1;
 }
 
-void Comparer(const Journal& a, const Journal& b, int ra, int rb) {
-  Exiger(ra == rb, "both stop alike");
-  Exiger(a.appels == b.appels, "both tell the caller the same");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
@@ -250,8 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   oq.Mail = oa >> 5 & 1;
 
   std::string donnees((const char*)octets + 4 + n_autre, taille - 4 - n_autre);
-  if (arret == 255 && !donnees.empty())
-    donnees.append(TAILLE_TEXTE_PAGE + 100, donnees.back());
+  if (arret == 255 && !donnees.empty()) donnees.append(TAILLE_TEXTE_PAGE + 100, donnees.back());
   // The data alone on the heap, with nothing after them.
   std::vector<char> tas(donnees.begin(), donnees.end());
   const char* debut = tas.data();
