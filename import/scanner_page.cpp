@@ -61,6 +61,7 @@ uint32_t Ajouter(char* texte, uint32_t n, uint32_t taille, const char* source) {
 }  // namespace
 
 int PageParcourir(const ScanPage* scan, const char* debut, const char* fin) {
+  ReperesTitre reperes = ReperesNeufs(debut, fin);
   for (const char* p = debut; p < fin; p++) {
     if (scan->repeindre) scan->repeindre(scan->contexte);
     if (*p != 'H' && *p != 'h') continue;
@@ -72,7 +73,8 @@ int PageParcourir(const ScanPage* scan, const char* debut, const char* fin) {
     // end, before the value's end or the "</", so will they all.
     const char* valeur = LireURL(p + 5, fin, scan->url);
     if (!valeur) return 1;
-    if (!TexteAvantFermeture(debut, fin, valeur, scan->titre, TAILLE_TEXTE_PAGE)) return 1;
+    if (!TitreAvantFermeture(&reperes, debut, fin, valeur, scan->titre, TAILLE_TEXTE_PAGE))
+      return 1;
     if (!scan->url[0]) continue;
     if (scan->titre[0]) EntitesRemplacer(scan->titre, scan->transfert);
     if (!SchemaAdmis(scan->options, scan->url)) continue;

@@ -45,21 +45,6 @@ void Decoder(char* titre, char* transfert) {
   memcpy(titre, transfert, n + 1);
 }
 
-// What the last title searches of one scan found, so that a long stretch
-// without "</" or without ">" is read once, not once for every link in it.
-// Valid while the data do not change.
-struct Reperes {
-  // No "</" starts in [cherche, fermeture); fermeture is the first one from
-  // cherche, or null when none comes before the data end.
-  const char* cherche;
-  const char* fermeture;
-  // chevron is the last ">" before borne, or null when there is none.
-  const char* borne;
-  const char* chevron;
-};
-
-Reperes ReperesNeufs(const char* debut, const char* fin) { return {fin, nullptr, debut, nullptr}; }
-
 // The first "<" of [p, limite) followed by "/"; limite is at most fin - 1.
 const char* ChercherFermeture(const char* p, const char* limite) {
   while (p < limite) {
@@ -79,7 +64,7 @@ const char* ChercherChevronAvant(const char* bas, const char* p) {
 }
 
 // The first "</" at or after p, which lies before fin - 1; null when none.
-const char* PremiereFermeture(Reperes* r, const char* p, const char* fin) {
+const char* PremiereFermeture(ReperesTitre* r, const char* p, const char* fin) {
   if (p >= r->cherche && (!r->fermeture || p <= r->fermeture)) return r->fermeture;
   if (p < r->cherche) {
     const char* limite = r->cherche < fin - 1 ? r->cherche : fin - 1;
@@ -93,7 +78,7 @@ const char* PremiereFermeture(Reperes* r, const char* p, const char* fin) {
 }
 
 // The last ">" of [debut, p), or null.
-const char* DernierChevron(Reperes* r, const char* debut, const char* p) {
+const char* DernierChevron(ReperesTitre* r, const char* debut, const char* p) {
   if (p < r->borne) {
     if (!r->chevron || r->chevron < p) return r->chevron;
     return ChercherChevronAvant(debut, p);
@@ -104,7 +89,13 @@ const char* DernierChevron(Reperes* r, const char* debut, const char* p) {
   return r->chevron;
 }
 
-int TitreAvantFermeture(Reperes* r, const char* debut, const char* fin, const char* depart,
+}  // namespace
+
+ReperesTitre ReperesNeufs(const char* debut, const char* fin) {
+  return {fin, nullptr, debut, nullptr};
+}
+
+int TitreAvantFermeture(ReperesTitre* r, const char* debut, const char* fin, const char* depart,
                         char* titre, uint32_t taille) {
   if (fin - depart < 2) return 0;
   const char* fermeture = PremiereFermeture(r, depart + 1, fin);
@@ -120,17 +111,15 @@ int TitreAvantFermeture(Reperes* r, const char* debut, const char* fin, const ch
   return 1;
 }
 
-}  // namespace
-
 int TexteAvantFermeture(const char* debut, const char* fin, const char* depart, char* titre,
                         uint32_t taille) {
-  Reperes r = ReperesNeufs(debut, fin);
+  ReperesTitre r = ReperesNeufs(debut, fin);
   return TitreAvantFermeture(&r, debut, fin, depart, titre, taille);
 }
 
 int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin) {
   scan->rubrique[0] = 0;
-  Reperes reperes = ReperesNeufs(debut, fin);
+  ReperesTitre reperes = ReperesNeufs(debut, fin);
   // The first ">" from chevron_depuis, null when none: the heading searches
   // rise with the scan and share it.
   const char* chevron_depuis = fin;

@@ -42,6 +42,25 @@ struct ScanSignets {
 // Returns 1 at the data end, 0 when signet stopped the scan.
 int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin);
 
+// What the last title searches of one scan found, so that a long stretch
+// without "</" or without ">" is read once, not once for every link in it.
+// Valid while the data do not change.
+struct ReperesTitre {
+  // No "</" starts in [cherche, fermeture); fermeture is the first one from
+  // cherche, or null when none comes before the data end.
+  const char* cherche;
+  const char* fermeture;
+  // chevron is the last ">" before borne, or null when there is none.
+  const char* borne;
+  const char* chevron;
+};
+
+ReperesTitre ReperesNeufs(const char* debut, const char* fin);
+
+// TexteAvantFermeture for the successive links of one scan.
+int TitreAvantFermeture(ReperesTitre* r, const char* debut, const char* fin, const char* depart,
+                        char* titre, uint32_t taille);
+
 // The text that titles a link: from the ">" nearest before the first "</"
 // after depart + 1, with the ">", blanks and line breaks after it skipped,
 // up to that "</", CR and LF left out; at most taille - 1 bytes and a NUL
