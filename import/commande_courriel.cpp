@@ -13,19 +13,8 @@ namespace {
 
 const uint32_t LONGUEUR_CHEMIN = 299;
 
-struct Contexte {
-  CommandeImport* c;
-  AjoutImport* a;
-};
-
-void Repeindre(void* x) { CommandeRedessiner(((Contexte*)x)->c); }
-
-int Doublon(void* x, const char* adresse) {
-  return AjoutConnu(((Contexte*)x)->a, adresse, (uint32_t)strlen(adresse));
-}
-
 int Adresse(void* x, const AdresseTrouvee* a) {
-  return AjoutFiche(((Contexte*)x)->a, a->nom, a->url, "", "", etatImport.provenance.texte);
+  return AjoutFiche((AjoutImport*)x, a->nom, a->url, "", "", etatImport.provenance.texte);
 }
 
 // "&Modifier": a file from the remembered mail folder, else from the folder
@@ -71,8 +60,7 @@ uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   ProvenanceConstruire(&etatImport.provenance, chemin, o->AjouterCommentaireProvenance);
   AjoutImport a{};
   AjoutCommencer(&a, c, o->UniquementNouvellesAdresses, COMPARAISON_SANS_MAILTO);
-  Contexte k = {c, &a};
-  ScanCourriel scan = {o, t.textes[0], t.textes[1], &k, Repeindre, Doublon, Adresse};
+  ScanCourriel scan = {o, t.textes[0], t.textes[1], &a, AjoutRepeindre, AjoutDoublon, Adresse};
   const char* debut = (const char*)hugeTampon.octets;
   int fini = CourrielParcourir(&scan, debut, debut + hugeTampon.longueur);
   AjoutTerminer(&a);

@@ -84,6 +84,12 @@ int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rub
   return a->arret == AJOUT_FAIT;
 }
 
+void AjoutRepeindre(void* ajout) { CommandeRedessiner(((AjoutImport*)ajout)->commande); }
+
+int AjoutDoublon(void* ajout, const char* texte) {
+  return AjoutConnu((AjoutImport*)ajout, texte, (uint32_t)strlen(texte));
+}
+
 void AjoutTerminer(AjoutImport* a) {
   if (a->avec_index) IndexUrlsLiberer(a->commande->pf, &a->index);
   a->avec_index = 0;

@@ -52,6 +52,7 @@ struct CommandeImport {
   Magasin magasin;
   Poignee fleche, attente;
   char* chemin;        // the command's path buffer (argument 13)
+  const char* courant; // the file being scanned
   uint16_t FichesModifieesOK;
 };
 
@@ -102,3 +103,8 @@ int AjoutConnu(AjoutImport* a, const char* texte, uint32_t n);
 int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rubrique,
                const char* mots_cles, const char* notes);
 void AjoutTerminer(AjoutImport* a);
+
+// Callbacks of the scanners whose context is the appender: the main
+// window repainted, and the duplicate test of a NUL-terminated text.
+void AjoutRepeindre(void* ajout);
+int AjoutDoublon(void* ajout, const char* texte);

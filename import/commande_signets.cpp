@@ -13,19 +13,8 @@ namespace {
 
 const uint32_t LONGUEUR_CHEMIN = 299;
 
-struct Contexte {
-  CommandeImport* c;
-  AjoutImport* a;
-};
-
-void Repeindre(void* x) { CommandeRedessiner(((Contexte*)x)->c); }
-
-int Doublon(void* x, const char* url) {
-  return AjoutConnu(((Contexte*)x)->a, url, (uint32_t)strlen(url));
-}
-
 int Signet(void* x, const SignetTrouve* s) {
-  return AjoutFiche(((Contexte*)x)->a, s->nom, s->url, s->rubrique, "", "");
+  return AjoutFiche((AjoutImport*)x, s->nom, s->url, s->rubrique, "", "");
 }
 
 // "&Modifier": a file in the folder of the path handed in; cancelling the
@@ -61,9 +50,8 @@ uint16_t RecupererLiensBookmarks(CommandeImport* c) {
 
   AjoutImport a{};
   AjoutCommencer(&a, c, optionsImport.url.SeulementNouvellesUrl, COMPARAISON_OCTETS);
-  Contexte k = {c, &a};
   ScanSignets scan = {&optionsImport.url, t.textes[0], t.textes[1], t.textes[2],
-                      (char*)c->transfert, &k, Repeindre, Doublon, Signet};
+                      (char*)c->transfert, &a, AjoutRepeindre, AjoutDoublon, Signet};
   const char* debut = (const char*)hugeTampon.octets;
   int fini = SignetsParcourir(&scan, debut, debut + hugeTampon.longueur);
   AjoutTerminer(&a);
