@@ -9,6 +9,7 @@
 #include "attentes.h"
 #include "entrees.h"
 #include "fichiers.h"
+#include "presse_papiers.h"
 #include "verif.h"
 
 namespace {
@@ -167,32 +168,6 @@ void DefilementArriere() {
     VerifierFicheAffichee(p, 1, total, fiches[0], "la premiere fiche reste affichee");
   }
   PiloteTerminer(p);
-}
-
-bool EcrirePressePapiers(const std::string& texte) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  HGLOBAL bloc = GlobalAlloc(GMEM_MOVEABLE, texte.size() + 1);
-  bool ok = bloc != nullptr;
-  if (ok) {
-    std::memcpy(GlobalLock(bloc), texte.c_str(), texte.size() + 1);
-    GlobalUnlock(bloc);
-    ok = SetClipboardData(CF_TEXT, bloc) != nullptr;
-    if (!ok) GlobalFree(bloc);
-  }
-  CloseClipboard();
-  return ok;
-}
-
-std::string LirePressePapiers() {
-  std::string texte;
-  if (!OpenClipboard(nullptr)) return "(presse-papiers inaccessible)";
-  if (HANDLE bloc = GetClipboardData(CF_TEXT)) {
-    if (const char* octets = static_cast<const char*>(GlobalLock(bloc))) texte = octets;
-    GlobalUnlock(bloc);
-  }
-  CloseClipboard();
-  return texte;
 }
 
 // A fresh program whose current field is Notes, holding NOTE with "couper"

@@ -7,6 +7,7 @@
 #include "entrees.h"
 #include "fichiers.h"
 #include "lvx.h"
+#include "presse_papiers.h"
 #include "verif.h"
 
 namespace {
@@ -236,7 +237,8 @@ void DialogueCriteres() {
     VerifierTexte(PiloteTexteControle(d, ID_EXPRESSION), "pediaWiki", "Coller a la fin");
     SendMessageTimeoutA(e, EM_SETSEL, 0, 5, SMTO_NORMAL, DELAI_MS, &r);
     PiloteCliquer(d, ID_COPIER);
-    PiloteSynchroniser(p);
+    // The clipboard reaches the other programs through X: wait for it.
+    PiloteAttendre([] { return LirePressePapiers() == "pedia"; }, 3000);
     SendMessageTimeoutA(e, EM_SETSEL, 9, 9, SMTO_NORMAL, DELAI_MS, &r);
     PiloteCliquer(d, ID_COLLER);
     PiloteAttendre([&] { return PiloteTexteControle(d, ID_EXPRESSION) == "pediaWikipedia"; }, 3000);
