@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fiche.h"
+#include "majuscules.h"
 
 namespace {
 
@@ -78,10 +79,7 @@ uint32_t CleDoublon(ComparaisonDoublon c, const char* t, uint32_t n, char* cle) 
       }
   }
   if (fin - debut == LONGUEUR_BALISE && memcmp(t + debut, BALISE, LONGUEUR_BALISE) == 0) return 0;
-  for (uint32_t i = debut; i < fin; i++) {
-    char x = t[i];
-    cle[i - debut] = x >= 'a' && x <= 'z' ? (char)(x - 'a' + 'A') : x;
-  }
+  for (uint32_t i = debut; i < fin; i++) cle[i - debut] = Majuscule(t[i]);
   return fin - debut;
 }
 

@@ -7,6 +7,7 @@
 #include "application_associee.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
+#include "majuscules.h"
 #include "options_import.h"
 #include "parcours_dossier.h"
 #include "raccourci_internet.h"
@@ -25,15 +26,6 @@ struct FichiersExtraWeb {
   int nouveaux;  // "Uniquement les nouveaux fichiers"
 };
 
-int EgauxSansCasse(const char* a, const char* b) {
-  for (; *a && *b; a++, b++) {
-    char x = *a >= 'a' && *a <= 'z' ? (char)(*a - 'a' + 'A') : *a;
-    char y = *b >= 'a' && *b <= 'z' ? (char)(*b - 'a' + 'A') : *b;
-    if (x != y) return 0;
-  }
-  return *a == *b;
-}
-
 // The card of one file; 0 stops the walk (card limit, store growth failure).
 int Fichier(void* contexte, const char* dossier, const char* nom, const char* chemin) {
   FichiersExtraWeb* f = (FichiersExtraWeb*)contexte;
@@ -42,7 +34,8 @@ int Fichier(void* contexte, const char* dossier, const char* nom, const char* ch
   if (!ApplicationAssociee(f->c->pf, chemin, application)) return 1;
 
   char* url = f->t->textes[0];
-  int elle_meme = EgauxSansCasse(chemin, application);
+  const size_t n = strlen(chemin);
+  int elle_meme = n == strlen(application) && EgauxSansCasse(chemin, application, n);
   if (elle_meme)
     snprintf(url, TAILLE_TEXTE_IMPORT, "%s%s", BALISE_EXTRA_WEB, application);
   else

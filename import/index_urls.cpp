@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fiche.h"
+#include "majuscules.h"
 
 struct EntreeIndex {
   uint32_t position;  // of the key in cles, family byte first
@@ -22,13 +23,9 @@ const uint32_t LONGUEUR_BALISE = 10;
 enum : char { FAMILLE_URL = 'U', FAMILLE_EXTRA_WEB = 'E' };
 enum { CASES, ENTREES, CLES };
 
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
-
 int Egaux(const char* a, const char* b, uint32_t n, int majuscules) {
   if (!majuscules) return memcmp(a, b, n) == 0;
-  for (uint32_t i = 0; i < n; i++)
-    if (Majuscule(a[i]) != Majuscule(b[i])) return 0;
-  return 1;
+  return EgauxSansCasse(a, b, n);
 }
 
 int CommencePar(const char* t, uint32_t n, const char* debut, uint32_t m) {

@@ -2,19 +2,12 @@
 
 #include <cstring>
 
+#include "majuscules.h"
+
 namespace {
 
 const char MAILTO[] = "mailto:";
 const uint32_t PREFIXE = sizeof MAILTO - 1;  // room left before the text
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
-
-// Reads texte only up to its first byte that differs: a NUL ends it.
-bool CommenceSansCasse(const char* texte, const char* mot) {
-  for (; *mot; texte++, mot++)
-    if (Majuscule(*texte) != Majuscule(*mot)) return false;
-  return true;
-}
 
 uint32_t CopierBorne(const char* source, size_t n, char* cible, uint32_t taille) {
   if (n > taille - 1) n = taille - 1;

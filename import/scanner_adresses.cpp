@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "majuscules.h"
+
 namespace {
 
 const char MAILTO[] = "mailto:";
 const uint32_t PREFIXE = sizeof MAILTO - 1;  // room kept before the text
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
 
 // Bytes are taken as signed: 128 to 255 fall below every range here.
 bool Commun(signed char c) {

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "majuscules.h"
+
 namespace {
 
 const char MAILTO[] = "mailto:";
 const uint32_t PREFIXE = sizeof MAILTO - 1;  // room left before each part
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
 
 // The header keyword that starts the line, with its colon; 0 for none.
 uint32_t MotEntete(const ScanCourriel* scan, const char* p, const char* fin) {

@@ -3,21 +3,12 @@
 #include <cstring>
 
 #include "entites.h"
+#include "majuscules.h"
 #include "scanner_signets.h"
 
 namespace {
 
 const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_PAGE - 1;
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
-
-// mot is in capitals; stops at the first difference, so a shorter
-// NUL-terminated texte is never read past its NUL.
-bool CommenceSansCasse(const char* texte, const char* mot) {
-  for (; *mot; texte++, mot++)
-    if (Majuscule(*texte) != *mot) return false;
-  return true;
-}
 
 bool ContientSansCasse(const char* texte, const char* mot) {
   for (; *texte; texte++)

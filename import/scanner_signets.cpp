@@ -3,21 +3,13 @@
 #include <cstring>
 
 #include "entites.h"
+#include "majuscules.h"
 
 namespace {
 
 const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_SIGNET - 1;
 static_assert((uint32_t)TAILLE_TEXTE_SIGNET == (uint32_t)TAILLE_TAMPON_TEXTE,
               "a title's decoding fits the transfer buffer");
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
-
-// mot is in capitals; the caller checked that n bytes remain.
-bool EgalSansCasse(const char* p, const char* mot, uint32_t n) {
-  for (uint32_t i = 0; i < n; i++)
-    if (Majuscule(p[i]) != mot[i]) return false;
-  return true;
-}
 
 // The value after "HREF=", read as the page scanner reads it. Returns the
 // first byte of the value (after the quotes and blanks skipped); the URL is
@@ -134,7 +126,7 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
     const bool dossier = c == 'f';
     const uint32_t longueur = dossier ? 6 : 5;
     if ((uint32_t)(fin - p) < longueur) return 1;
-    if (!EgalSansCasse(p, dossier ? "FOLDED" : "HREF=", longueur)) continue;
+    if (!EgauxSansCasse(p, dossier ? "FOLDED" : "HREF=", longueur)) continue;
     const char* apres = p + longueur;
     p = apres - 1;  // the scan goes on after the keyword, whatever the entry gives
 
@@ -161,7 +153,7 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
 
     if (!scan->nom[0] && o->RemplacerNomVideParUrl) {
       const char* url = scan->url;
-      if (strlen(url) >= 7 && EgalSansCasse(url, "MAILTO:", 7)) url += 7;
+      if (strlen(url) >= 7 && EgauxSansCasse(url, "MAILTO:", 7)) url += 7;
       Copier(scan->nom, url);
     }
     const SignetTrouve s = {scan->url, scan->nom, scan->rubrique};

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "majuscules.h"
+
 namespace {
 
 const uint64_t UN = 0x0101010101010101u;
 const uint64_t HAUT = 0x8080808080808080u;
-
-char Majuscule(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
 
 // Eight bytes at once: the high bit of each byte that is a to z. The low
 // seven bits are compared by adding, which never carries into the next
