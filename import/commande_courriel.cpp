@@ -11,8 +11,6 @@
 
 namespace {
 
-const uint32_t LONGUEUR_CHEMIN = 299;
-
 int Adresse(void* x, const AdresseTrouvee* a) {
   return AjoutFiche((AjoutImport*)x, a->nom, a->url, "", "", etatImport.provenance.texte);
 }
@@ -31,7 +29,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   if (ChoisirFichier(c->pf, d->fenetre,
                      "Importer les adresses email depuis le fichier de courrier :", FILTRE_TOUS,
                      dossier, chemin)) {
-    snprintf(d->textes[0], LONGUEUR_CHEMIN + 1, "%s", chemin);
+    snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
     DossierDe(chemin, retenu);
   }
   return DIALOGUE_RESTE;
@@ -42,7 +40,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
 uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION_BIS, MSG_ALLOCATION)) return 0;
-  char chemin[LONGUEUR_CHEMIN + 1];
+  char chemin[LONGUEUR_CHEMIN_IMPORT + 1];
   if (!FichierNommeCharger(c, MODELE_LVXRECUPBOXEMAILS, Bouton, chemin)) {
     TamponsLiberer(c, &t);
     return 0;
@@ -64,7 +62,7 @@ uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   const char* debut = (const char*)hugeTampon.octets;
   int fini = CourrielParcourir(&scan, debut, debut + hugeTampon.longueur);
   AjoutTerminer(&a);
-  if (fini) snprintf(c->chemin, LONGUEUR_CHEMIN + 1, "%s", chemin);
+  if (fini) snprintf(c->chemin, LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
   if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_ADRESSES);

@@ -9,7 +9,7 @@
 
 namespace {
 
-const uint32_t TAILLE_CHEMIN_FICHIER = 300;  // a file of the folder: 299 characters
+const uint32_t TAILLE_CHEMIN_FICHIER = LONGUEUR_CHEMIN_IMPORT + 1;
 
 struct SorteDossier {
   const char* titre;

@@ -14,8 +14,6 @@ namespace {
 
 const char TITRE_CHOIX[] = "Importer les favoris internet explorer depuis le dossier :";
 
-enum : uint32_t { LONGUEUR_RACINE_MAX = 299 };
-
 struct Favoris {
   CommandeImport* c;
   AjoutImport* a;
@@ -33,7 +31,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   char dossier[TAILLE_DOSSIER];
   if (ChoisirDossier(f->c->pf, d->fenetre, TITRE_CHOIX, FILTRE_TOUS, f->propose, PANNEAU_DOSSIER,
                      nullptr, dossier))
-    snprintf(d->textes[0], LONGUEUR_RACINE_MAX + 1, "%s", dossier);
+    snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", dossier);
   return DIALOGUE_RESTE;
 }
 
@@ -86,15 +84,15 @@ uint16_t RecupererLiensFavoris(CommandeImport* c) {
   DialogueImport d{};
   d.modele = MODELE_LVXRECUPBOXFAVORIS;
   d.options = &optionsImport;
-  snprintf(d.textes[0], LONGUEUR_RACINE_MAX + 1, "%s", propose);
+  snprintf(d.textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", propose);
   d.contexte = &f;
   d.bouton = Bouton;
   if (!DialogueImportMontrer(pf, c->fenetre, &d)) {
     TamponsLiberer(c, &t);
     return 0;
   }
-  char racine[LONGUEUR_RACINE_MAX + 1];
-  snprintf(racine, sizeof racine, "%.299s", d.textes[0]);
+  char racine[LONGUEUR_CHEMIN_IMPORT + 1];
+  snprintf(racine, sizeof racine, "%.*s", (int)LONGUEUR_CHEMIN_IMPORT, d.textes[0]);
 
   EntreeDossier entree;
   Poignee liste = DossierLister(pf, racine, &entree);

@@ -11,8 +11,6 @@
 
 namespace {
 
-const uint32_t LONGUEUR_CHEMIN = 299;
-
 int Signet(void* x, const SignetTrouve* s) {
   return AjoutFiche((AjoutImport*)x, s->nom, s->url, s->rubrique, "", "");
 }
@@ -30,7 +28,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   if (!ChoisirFichier(c->pf, d->fenetre, "Importer les signets Netscape depuis le fichier :",
                       FILTRE_HTML, dossier, chemin))
     return DIALOGUE_FERME_ANNULER;
-  snprintf(d->textes[0], LONGUEUR_CHEMIN + 1, "%s", chemin);
+  snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
   return DIALOGUE_RESTE;
 }
 
@@ -39,12 +37,12 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
 uint16_t RecupererLiensBookmarks(CommandeImport* c) {
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 3, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
-  char chemin[LONGUEUR_CHEMIN + 1];
+  char chemin[LONGUEUR_CHEMIN_IMPORT + 1];
   if (!FichierNommeCharger(c, MODELE_LVXRECUPBOXBOOKMARKS, Bouton, chemin)) {
     TamponsLiberer(c, &t);
     return 0;
   }
-  snprintf(c->chemin, LONGUEUR_CHEMIN + 1, "%s", chemin);
+  snprintf(c->chemin, LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
 

@@ -6,9 +6,10 @@
 #include <cstdint>
 
 #include "plateforme.h"
+#include "provenance.h"  // LONGUEUR_CHEMIN_IMPORT
 
 enum : uint32_t {
-  TAILLE_CHEMIN_PARCOURS = 300,  // a folder or file of the walk, NUL included
+  TAILLE_CHEMIN_PARCOURS = LONGUEUR_CHEMIN_IMPORT + 1,  // a folder or file of the walk, NUL included
 };
 
 struct ParcoursDossier {
