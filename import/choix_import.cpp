@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dialogue_fichier.h"
+#include "options_import.h"
 
 const char FILTRE_TOUS[] = "TOUS (*.*)\0*.*\0";
 const char FILTRE_HTML[] = "HTML (*.*htm*)\0*.*htm*\0";
@@ -69,6 +70,12 @@ int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre
   }
   Copier(dossier, d.dossier, TAILLE_DOSSIER);
   return 1;
+}
+
+void PanneauCliquer(DialogueDossier* d, unsigned id) {
+  if (!d->options) return;
+  if (id == ID_EXTRA_WEB_SOUS_DOSSIERS) d->options[0] = !d->options[0];
+  if (id == ID_EXTRA_WEB_NOUVEAUX) d->options[1] = !d->options[1];
 }
 
 int MotifDossier(const char* dossier, const char* motif, char* sortie, uint32_t taille) {

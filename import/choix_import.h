@@ -31,6 +31,9 @@ int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre
                    const char* filtre, const char* dossier_initial, unsigned panneau,
                    uint16_t* options, char* dossier);
 
+// A click on one of panel 359's boxes (488, 527) toggles its option.
+void PanneauCliquer(DialogueDossier* d, unsigned id);
+
 // The listing pattern of a folder: the folder, "\" unless it is three
 // characters or shorter (a drive's root), the pattern. 0 when it would
 // not fit in taille bytes.

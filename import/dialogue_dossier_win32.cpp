@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "choix_import.h"
 #include "options_import.h"
 
 namespace {
@@ -65,7 +66,6 @@ BOOL Notification(HWND panneau, Choix* c, const OFNOTIFYA* n) {
 }
 
 void Commande(HWND panneau, Choix* c, unsigned id) {
-  uint16_t* options = c->d->options;
   switch (id) {
     case ID_DOSSIER_OK:
     case ID_EXTRA_WEB_OK:
@@ -77,8 +77,7 @@ void Commande(HWND panneau, Choix* c, unsigned id) {
       return;
     case ID_EXTRA_WEB_SOUS_DOSSIERS:
     case ID_EXTRA_WEB_NOUVEAUX:
-      if (!options) return;
-      options[id == ID_EXTRA_WEB_NOUVEAUX] = !options[id == ID_EXTRA_WEB_NOUVEAUX];
+      PanneauCliquer(c->d, id);
       MontrerOptions(panneau, c);
       return;
   }
@@ -104,11 +103,6 @@ UINT_PTR CALLBACK Crochet(HWND panneau, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 int DialogueDossierSysteme(void*, DialogueDossier* d) {
-  uint16_t avant[2] = {0, 0};
-  if (d->options) {
-    avant[0] = d->options[0];
-    avant[1] = d->options[1];
-  }
   Choix c = {d, 0};
   d->dossier[0] = 0;
   d->erreur = 0;
@@ -130,11 +124,6 @@ int DialogueDossierSysteme(void*, DialogueDossier* d) {
   ofn.lpTemplateName = MAKEINTRESOURCEA(d->panneau);
   if (!GetOpenFileNameA(&ofn) && !c.choisi) d->erreur = CommDlgExtendedError();
   if (c.choisi) return 1;
-  // Annuler puts the panel's options back.
-  if (d->options) {
-    d->options[0] = avant[0];
-    d->options[1] = avant[1];
-  }
   d->dossier[0] = 0;
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "choix_import.h"
 #include "commandes_recup.h"
 #include "essai_import.h"
 #include "options_import.h"
@@ -36,10 +37,10 @@ class ExtraWebDossierTest : public EssaiImport {
     faux.Ecrire("D:\\Docs\\Outil.exe", "MZ");
   }
   // The user clicks the panel's boxes, then chooses the folder (empty: Annuler).
-  void Choisir(const std::string& dossier, std::vector<int> clics = {}) {
+  void Choisir(const std::string& dossier, std::vector<unsigned> clics = {}) {
     faux.dans_dossiers.push_back([this, dossier, clics](DialogueDossier* d) {
       choix.push_back({d->titre, d->dossier_initial, *d});
-      for (int i : clics) d->options[i] = !d->options[i];
+      for (unsigned id : clics) PanneauCliquer(d, id);
       if (dossier.empty()) return 0;
       snprintf(d->dossier, sizeof d->dossier, "%s", dossier.c_str());
       return 1;
@@ -85,7 +86,7 @@ TEST_F(ExtraWebDossierTest, DeuxFoisAvecLesNouveauxFichiersNAjouteRien) {
   }
   EXPECT_EQ(Fiches().size(), 2u);
   // Without the option the files get their cards again.
-  Choisir("D:\\Docs", {1});
+  Choisir("D:\\Docs", {ID_EXTRA_WEB_NOUVEAUX});
   EXPECT_EQ(CreerFichesExtrasWebSousDossier(&c), 1);
   EXPECT_EQ(Fiches().size(), 4u);
   EXPECT_EQ(optionsImport.extra_web.UniquementNouveauxFichiers, 0) << "OK keeps the options";
@@ -115,10 +116,10 @@ TEST_F(ExtraWebDossierTest, LesSousDossiersSelonLOption) {
   faux.Ecrire("D:\\Docs\\Cache\\Caché.doc", "x");
   faux.attributs["D:\\Docs\\Cache"] = ATTRIBUT_DOSSIER | ATTRIBUT_CACHE;
   faux.Ecrire("D:\\Docs\\Sans.zzz", "sans application");
-  Choisir("D:\\Docs", {0});
+  Choisir("D:\\Docs", {ID_EXTRA_WEB_SOUS_DOSSIERS});
   EXPECT_EQ(CreerFichesExtrasWebSousDossier(&c), 1);
   EXPECT_EQ(Fiches().size(), 2u);
-  Choisir("D:\\Docs", {0, 1});
+  Choisir("D:\\Docs", {ID_EXTRA_WEB_SOUS_DOSSIERS, ID_EXTRA_WEB_NOUVEAUX});
   EXPECT_EQ(CreerFichesExtrasWebSousDossier(&c), 1);
   auto f = Fiches();
   ASSERT_EQ(f.size(), 5u);
@@ -128,7 +129,7 @@ TEST_F(ExtraWebDossierTest, LesSousDossiersSelonLOption) {
 }
 
 TEST_F(ExtraWebDossierTest, AnnulerRemetLesOptions) {
-  Choisir("", {0, 1});
+  Choisir("", {ID_EXTRA_WEB_SOUS_DOSSIERS, ID_EXTRA_WEB_NOUVEAUX});
   EXPECT_EQ(CreerFichesExtrasWebSousDossier(&c), 0);
   EXPECT_EQ(optionsImport.extra_web.InclureSousDossiers, 1);
   EXPECT_EQ(optionsImport.extra_web.UniquementNouveauxFichiers, 1);
@@ -152,7 +153,7 @@ TEST_F(ExtraWebDossierTest, UnDossierVideOuAbsent) {
 
 TEST_F(ExtraWebDossierTest, LaRacineDUnLecteurDonneUneRubriqueVide) {
   faux.Ecrire("E:\\Outil.exe", "MZ");
-  Choisir("E:\\", {0});
+  Choisir("E:\\", {ID_EXTRA_WEB_SOUS_DOSSIERS});
   EXPECT_EQ(CreerFichesExtrasWebSousDossier(&c), 1);
   auto f = Fiches();
   ASSERT_FALSE(f.empty());
