@@ -26,9 +26,9 @@ void EssaiImport::TearDown() {
   EXPECT_EQ(faux.blocs_vivants, 0);
 }
 
-void EssaiImport::Remplir(const std::vector<Textes>& fiches, int32_t numero) {
+void EssaiImport::Remplir(const std::vector<Textes>& fiches, int32_t numero, uint32_t marge) {
   MagasinLiberer(&c.magasin, pf);
-  RemplirMagasin(&c.magasin, pf, fiches);
+  RemplirMagasin(&c.magasin, pf, fiches, marge);
   c.magasin.NumFiche = numero;
   c.magasin.lpFicheEcran = MagasinFiche(&c.magasin, numero);
 }

@@ -29,8 +29,10 @@ class EssaiImport : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Replaces the store by these cards, the card on screen being numero.
-  void Remplir(const std::vector<Textes>& fiches, int32_t numero = 1);
+  // Replaces the store by these cards, the card on screen being numero,
+  // with marge spare bytes (0: the next card makes it grow). A store that
+  // failed to grow keeps naming its old block, which this frees too.
+  void Remplir(const std::vector<Textes>& fiches, int32_t numero = 1, uint32_t marge = 1000);
   std::vector<Textes> Fiches() const;
   std::vector<std::string> Urls() const;
 

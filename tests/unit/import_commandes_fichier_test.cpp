@@ -138,15 +138,9 @@ TEST_F(CommandesFichierTest, UnMagasinQuiNePeutGrandirRendUnDebutNulSansMessage)
     faux.echec_allocation_dans = 1;  // the first growth of the store
     return Utilisateur({ID_URL_OK})(d);
   });
-  Poignee bloc = c.magasin.GlobalDebutMem;
   EXPECT_EQ(RecupererLiensPage(&c), 0);
   EXPECT_EQ(c.magasin.lpDebutMem, nullptr);
   EXPECT_TRUE(faux.messages.empty());
-  // The caller still owns the old block.
-  c.magasin.GlobalDebutMem = bloc;
-  pf->bloc_deverrouiller(pf->ctx, bloc);
-  pf->bloc_liberer(pf->ctx, bloc);
-  c.magasin.GlobalDebutMem = nullptr;
 }
 
 TEST_F(CommandesFichierTest, LesAdressesDUnFichierQuelconque) {

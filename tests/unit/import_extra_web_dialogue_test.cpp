@@ -191,17 +191,12 @@ TEST_F(ExtraWebTest, LaLimiteDesFiches) {
 }
 
 TEST_F(ExtraWebTest, UnMagasinQuiNePeutGrandir) {
-  MagasinLiberer(&c.magasin, pf);
-  RemplirMagasin(&c.magasin, pf, {{"1", "u1", "", "", ""}}, 0);
-  Poignee bloc = c.magasin.GlobalDebutMem;
+  Remplir({{"1", "u1", "", "", ""}}, 1, 0);
   faux.echec_allocation_dans = 1;
   Utiliser({"C:\\Outils\\ed.exe", ""}, {ID_EXTRA_WEB_BOITE_OK});
   EXPECT_EQ(CreerFicheExtraWeb(&c), 0);
   EXPECT_EQ(c.magasin.lpDebutMem, nullptr);
   EXPECT_TRUE(faux.messages.empty());
-  pf->bloc_deverrouiller(pf->ctx, bloc);
-  pf->bloc_liberer(pf->ctx, bloc);
-  c.magasin.GlobalDebutMem = nullptr;
 }
 
 TEST_F(ExtraWebTest, LesDeuxBoutonsParcourir) {

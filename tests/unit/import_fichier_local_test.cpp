@@ -149,16 +149,11 @@ TEST_F(FicheFichierTest, LesAllocations) {
 
   // The store cannot grow: a null start and no message.
   faux.messages.clear();
-  MagasinLiberer(&c.magasin, pf);
-  RemplirMagasin(&c.magasin, pf, {{"1", "u1", "", "", ""}}, 0);
-  Poignee bloc = c.magasin.GlobalDebutMem;
+  Remplir({{"1", "u1", "", "", ""}}, 1, 0);
   faux.echec_allocation_dans = 2;  // after the title buffer
   EXPECT_EQ(CreerFichePointantFichier(&c), 0);
   EXPECT_EQ(c.magasin.lpDebutMem, nullptr);
   EXPECT_TRUE(faux.messages.empty());
-  pf->bloc_deverrouiller(pf->ctx, bloc);
-  pf->bloc_liberer(pf->ctx, bloc);
-  c.magasin.GlobalDebutMem = nullptr;
 }
 
 TEST_F(UrlFichierTest, LeTitreProposeSelonLaReponse) {
