@@ -82,8 +82,8 @@ struct Resultat {
 // The command's work from the file on: load it, build the index (ours), scan.
 Resultat Importer(SystemeFichiers* sf, Magasin* m, bool index, uint32_t total, bool progres) {
   const Plateforme* pf = &sf->pf;
-  static std::vector<char> url(TAILLE_TEXTE_SIGNET), nom(TAILLE_TEXTE_SIGNET),
-      rubrique(TAILLE_TEXTE_SIGNET), transfert(TAILLE_TEXTE_SIGNET);
+  static std::vector<char> url(TAILLE_TEXTE_IMPORT), nom(TAILLE_TEXTE_IMPORT),
+      rubrique(TAILLE_TEXTE_IMPORT), transfert(TAILLE_TEXTE_IMPORT);
   OptionsUrl options = OPTIONS_IMPORT_DEFAUT.url;
   options.SeulementNouvellesUrl = 1;
   options.RemplacerNomVideParUrl = 1;

@@ -18,14 +18,14 @@ void Repeindre(void*) {}
 
 int Doublon(void* c, const char* adresse) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("doublon " + Texte(adresse, TAILLE_TEXTE_COURRIEL));
+  j->appels.push_back("doublon " + Texte(adresse, TAILLE_TEXTE_IMPORT));
   return j->Connu(adresse);
 }
 int Adresse(void* c, const AdresseTrouvee* a) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("adresse " + Texte(a->adresse, TAILLE_TEXTE_COURRIEL) + "|" +
-                      Texte(a->nom, TAILLE_TEXTE_COURRIEL) + "|" +
-                      Texte(a->url, TAILLE_TEXTE_COURRIEL));
+  j->appels.push_back("adresse " + Texte(a->adresse, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(a->nom, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(a->url, TAILLE_TEXTE_IMPORT));
   if (!j->Repondre()) return 0;
   j->magasin.insert(a->url);
   return 1;
@@ -41,7 +41,7 @@ bool FinPremiere(char c) { return c == '<' || c == '(' || c == '\r' || c == '\n'
 bool FinSeconde(char c) { return c == '>' || c == ')' || c == '\r' || c == '\n'; }
 
 void Garder(std::string* partie, char c) {
-  if (Garde(c) && partie->size() < LONGUEUR_ADRESSE_MAX) *partie += c;
+  if (Garde(c) && partie->size() < LONGUEUR_AVANT_MAILTO_MAX) *partie += c;
 }
 
 std::string Rogner(const std::string& s) {
@@ -130,11 +130,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
 
   std::string donnees = Reste(octets, taille, 2);
   if (arret == 255 && !donnees.empty() && Long(octets, taille))
-    donnees.append(TAILLE_TEXTE_COURRIEL + 100, donnees.back());
+    donnees.append(TAILLE_TEXTE_IMPORT + 100, donnees.back());
   std::vector<char> tas(donnees.begin(), donnees.end());
   const char* debut = tas.empty() ? "" : tas.data();
 
-  static std::vector<char> partie1(TAILLE_TEXTE_COURRIEL), partie2(TAILLE_TEXTE_COURRIEL);
+  static std::vector<char> partie1(TAILLE_TEXTE_IMPORT), partie2(TAILLE_TEXTE_IMPORT);
   Journal vu, attendu;
   vu.arret = attendu.arret = arret == 255 ? 0 : arret;
   vu.sans_mailto = attendu.sans_mailto = true;

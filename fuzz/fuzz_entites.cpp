@@ -77,9 +77,9 @@ std::string DecodageLitteral(const std::string& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t n_sortie = Octet(octets, taille, 0);
-  const uint32_t taille_sortie = n_sortie ? n_sortie : TAILLE_TAMPON_TEXTE;
+  const uint32_t taille_sortie = n_sortie ? n_sortie : TAILLE_TEXTE_IMPORT;
   const std::string texte = JusquAuNul(Reste(octets, taille, 1));
-  if (texte.size() >= TAILLE_TAMPON_TEXTE) return 0;
+  if (texte.size() >= TAILLE_TEXTE_IMPORT) return 0;
   const std::string attendu = DecodageLitteral(texte);
 
   std::vector<char> entree(texte.c_str(), texte.c_str() + texte.size() + 1);
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   Exiger(coupe == (attendu.size() > n), "a cut is reported when output was lost");
 
   // In place: the text in a block of its own size.
-  static std::vector<char> transfert(TAILLE_TAMPON_TEXTE);
+  static std::vector<char> transfert(TAILLE_TEXTE_IMPORT);
   const uint32_t m = EntitesRemplacer(entree.data(), transfert.data());
   Exiger(m == attendu.size() && std::string(entree.data(), m) == attendu && entree[m] == 0,
          "the text is replaced by its decoding");

@@ -19,12 +19,12 @@ void Repeindre(void*) {}
 
 int Doublon(void* c, const char* texte) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("doublon " + Texte(texte, TAILLE_TEXTE_FAVORI));
+  j->appels.push_back("doublon " + Texte(texte, TAILLE_TEXTE_IMPORT));
   return j->Connu(texte);
 }
 int Favori(void* c, const char* url) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("favori " + Texte(url, TAILLE_TEXTE_FAVORI));
+  j->appels.push_back("favori " + Texte(url, TAILLE_TEXTE_IMPORT));
   if (!j->Repondre()) return 0;
   j->magasin.insert(url);
   return 1;
@@ -40,7 +40,7 @@ int RaccourciLitteral(const std::string& d, Journal* j) {
     size_t e = p + 4;
     while (e < n && d[e] != '\r' && d[e] != '\n') e++;
     std::string texte = e < n ? JusquAuNul(d.substr(p + 4, e - p - 4)) : "";
-    if (texte.size() > LONGUEUR_TEXTE_FAVORI_MAX) texte.resize(LONGUEUR_TEXTE_FAVORI_MAX);
+    if (texte.size() > LONGUEUR_AVANT_MAILTO_MAX) texte.resize(LONGUEUR_AVANT_MAILTO_MAX);
     p = e;
     if (texte.empty()) continue;
     j->appels.push_back("doublon " + texte);
@@ -73,15 +73,15 @@ std::string RubriqueLitterale(const std::string& dossier, size_t racine, size_t 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t arret = Octet(octets, taille, 0), racine = Octet(octets, taille, 1);
   const uint8_t n_nom = Octet(octets, taille, 2);
-  const uint32_t taille_nom = n_nom ? n_nom : TAILLE_TEXTE_FAVORI;
+  const uint32_t taille_nom = n_nom ? n_nom : TAILLE_TEXTE_IMPORT;
 
   std::string donnees = Reste(octets, taille, 3);
   if (arret == 255 && !donnees.empty() && Long(octets, taille))
-    donnees.append(TAILLE_TEXTE_FAVORI + 100, donnees.back());
+    donnees.append(TAILLE_TEXTE_IMPORT + 100, donnees.back());
   std::vector<char> tas(donnees.begin(), donnees.end());
   const char* debut = tas.empty() ? "" : tas.data();
 
-  static std::vector<char> url(TAILLE_TEXTE_FAVORI);
+  static std::vector<char> url(TAILLE_TEXTE_IMPORT);
   Journal vu, attendu;
   vu.arret = attendu.arret = arret == 255 ? 0 : arret;
   vu.sans_mailto = attendu.sans_mailto = true;

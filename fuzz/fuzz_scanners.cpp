@@ -20,34 +20,34 @@
 
 namespace {
 
-const size_t TEXTE_MAX = TAILLE_TEXTE_PAGE - 1;
+const size_t TEXTE_MAX = TAILLE_TEXTE_IMPORT - 1;
 
 void Repeindre(void*) {}
 
 int Doublon(void* c, const char* texte) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("doublon " + Texte(texte, TAILLE_TEXTE_PAGE));
+  j->appels.push_back("doublon " + Texte(texte, TAILLE_TEXTE_IMPORT));
   return j->Connu(texte);
 }
 int Montrer(void* c, const LienTrouve* l) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("montrer " + Texte(l->url, TAILLE_TEXTE_PAGE) + "|" +
-                      Texte(l->titre, TAILLE_TEXTE_PAGE) + "|" + Texte(l->nom, TAILLE_TEXTE_PAGE));
+  j->appels.push_back("montrer " + Texte(l->url, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(l->titre, TAILLE_TEXTE_IMPORT) + "|" + Texte(l->nom, TAILLE_TEXTE_IMPORT));
   return j->Repondre();
 }
 int Lien(void* c, const LienTrouve* l) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("lien " + Texte(l->url, TAILLE_TEXTE_PAGE) + "|" +
-                      Texte(l->titre, TAILLE_TEXTE_PAGE) + "|" + Texte(l->nom, TAILLE_TEXTE_PAGE));
+  j->appels.push_back("lien " + Texte(l->url, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(l->titre, TAILLE_TEXTE_IMPORT) + "|" + Texte(l->nom, TAILLE_TEXTE_IMPORT));
   if (!j->Repondre()) return 0;
   j->magasin.insert(l->url);
   return 1;
 }
 int Adresse(void* c, const AdresseInternet* a) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("adresse " + Texte(a->texte, TAILLE_TEXTE_ADRESSE) + "|" +
-                      Texte(a->nom, TAILLE_TEXTE_ADRESSE) + "|" +
-                      Texte(a->url, TAILLE_TEXTE_ADRESSE));
+  j->appels.push_back("adresse " + Texte(a->texte, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(a->nom, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(a->url, TAILLE_TEXTE_IMPORT));
   if (!j->Repondre()) return 0;
   j->magasin.insert(a->url);
   return 1;
@@ -84,8 +84,8 @@ int PageLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
           if (d[s] != '\r' && d[s] != '\n' && titre.size() < TEXTE_MAX) titre += d[s];
         titre = JusquAuNul(titre);
         if (!titre.empty()) {
-          static std::vector<char> decode(TAILLE_TAMPON_TEXTE);
-          EntitesDecoder(titre.c_str(), decode.data(), TAILLE_TAMPON_TEXTE, nullptr);
+          static std::vector<char> decode(TAILLE_TEXTE_IMPORT);
+          EntitesDecoder(titre.c_str(), decode.data(), TAILLE_TEXTE_IMPORT, nullptr);
           titre = decode.data();
         }
       }
@@ -153,7 +153,7 @@ int AdressesLitterale(const OptionsQuelconque& o, const std::string& d, Journal*
     size_t q = depart;
     std::string texte;
     for (; q < n && (courriel ? DAdresse(d[q]) : DeURL(d[q])); q++)
-      if (texte.size() < LONGUEUR_TROUVEE_MAX) texte += d[q];
+      if (texte.size() < LONGUEUR_AVANT_MAILTO_MAX) texte += d[q];
     if (q == n) texte.clear();
     if (texte.empty()) {
       p = depart;
@@ -213,15 +213,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* entree, size_t taille_entre
   // also want the five spare bits of the fourth byte, or the fuzzer, finding
   // them new, would breed little else.
   const bool longues = arret == 255 && (octets[3] & 0xF8) == 0xF8;
-  if (longues && !donnees.empty()) donnees.append(TAILLE_TEXTE_PAGE + 100, donnees.back());
+  if (longues && !donnees.empty()) donnees.append(TAILLE_TEXTE_IMPORT + 100, donnees.back());
   // The data alone on the heap, with nothing after them.
   std::vector<char> tas(donnees.begin(), donnees.end());
   const char* debut = tas.data();
   const char* fin = debut + tas.size();
 
   // Exactly the size of each buffer, so that the sanitizer sees any overrun.
-  static std::vector<char> url(TAILLE_TEXTE_PAGE), titre(TAILLE_TEXTE_PAGE),
-      transfert(TAILLE_TEXTE_PAGE), adresse(TAILLE_TEXTE_ADRESSE);
+  static std::vector<char> url(TAILLE_TEXTE_IMPORT), titre(TAILLE_TEXTE_IMPORT),
+      transfert(TAILLE_TEXTE_IMPORT), adresse(TAILLE_TEXTE_IMPORT);
   const int arret_appel = arret == 255 ? 0 : arret;
   {
     Journal vu, attendu;

@@ -15,20 +15,20 @@
 
 namespace {
 
-const size_t TEXTE_MAX = TAILLE_TEXTE_SIGNET - 1;
+const size_t TEXTE_MAX = TAILLE_TEXTE_IMPORT - 1;
 
 void Repeindre(void*) {}
 
 int Doublon(void* c, const char* url) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("doublon " + Texte(url, TAILLE_TEXTE_SIGNET));
+  j->appels.push_back("doublon " + Texte(url, TAILLE_TEXTE_IMPORT));
   return j->Connu(url);
 }
 int Signet(void* c, const SignetTrouve* s) {
   Journal* j = (Journal*)c;
-  j->appels.push_back("signet " + Texte(s->url, TAILLE_TEXTE_SIGNET) + "|" +
-                      Texte(s->nom, TAILLE_TEXTE_SIGNET) + "|" +
-                      Texte(s->rubrique, TAILLE_TEXTE_SIGNET));
+  j->appels.push_back("signet " + Texte(s->url, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(s->nom, TAILLE_TEXTE_IMPORT) + "|" +
+                      Texte(s->rubrique, TAILLE_TEXTE_IMPORT));
   if (!j->Repondre()) return 0;
   j->magasin.insert(s->url);
   return 1;
@@ -82,8 +82,8 @@ int SignetsLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
     std::string titre;
     if (!TexteFermeture(d, depart, &titre)) continue;
     if (!titre.empty()) {
-      static std::vector<char> decode(TAILLE_TAMPON_TEXTE);
-      EntitesDecoder(titre.c_str(), decode.data(), TAILLE_TAMPON_TEXTE, nullptr);
+      static std::vector<char> decode(TAILLE_TEXTE_IMPORT);
+      EntitesDecoder(titre.c_str(), decode.data(), TAILLE_TEXTE_IMPORT, nullptr);
       titre = decode.data();
       if (dossier) rubrique = titre;
     }
@@ -112,14 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
 
   std::string donnees = Reste(octets, taille, 2);
   if (arret == 255 && !donnees.empty() && Long(octets, taille))
-    donnees.append(TAILLE_TEXTE_SIGNET + 100, donnees.back());
+    donnees.append(TAILLE_TEXTE_IMPORT + 100, donnees.back());
   // The data alone on the heap, with nothing after them.
   std::vector<char> tas(donnees.begin(), donnees.end());
   const char* debut = tas.empty() ? "" : tas.data();
 
   // Exactly the size of each buffer, so that the sanitizer sees any overrun.
-  static std::vector<char> url(TAILLE_TEXTE_SIGNET), nom(TAILLE_TEXTE_SIGNET),
-      rubrique(TAILLE_TEXTE_SIGNET), transfert(TAILLE_TEXTE_SIGNET);
+  static std::vector<char> url(TAILLE_TEXTE_IMPORT), nom(TAILLE_TEXTE_IMPORT),
+      rubrique(TAILLE_TEXTE_IMPORT), transfert(TAILLE_TEXTE_IMPORT);
   Journal vu, attendu;
   vu.arret = attendu.arret = arret == 255 ? 0 : arret;
   const ScanSignets scan = {&o,

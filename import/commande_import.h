@@ -12,9 +12,9 @@
 #include "messages_import.h"
 #include "plateforme.h"
 #include "provenance.h"
+#include "textes_import.h"
 
 enum : uint32_t {
-  TAILLE_TEXTE_IMPORT = 65534,  // each text buffer of a command
   TAILLE_DOSSIER = 260,         // a folder, NUL included
   TAILLE_CHEMIN_CHOISI = 256,   // a file chosen in a chooser, NUL included
 };

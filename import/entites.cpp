@@ -81,7 +81,7 @@ uint32_t EntitesDecoder(const char* entree, char* sortie, uint32_t taille, int* 
 }
 
 uint32_t EntitesRemplacer(char* texte, char* transfert) {
-  uint32_t n = EntitesDecoder(texte, transfert, TAILLE_TAMPON_TEXTE, nullptr);
+  uint32_t n = EntitesDecoder(texte, transfert, TAILLE_TEXTE_IMPORT, nullptr);
   memcpy(texte, transfert, n + 1);
   return n;
 }

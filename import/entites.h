@@ -4,9 +4,10 @@
 #pragma once
 #include <cstdint>
 
+#include "textes_import.h"
+
 enum : uint32_t {
   NB_ENTITES = 101,
-  TAILLE_TAMPON_TEXTE = 65534,  // the transfer buffer and every captured text
 };
 
 struct Entite {

@@ -31,7 +31,7 @@ int RaccourciParcourir(const LectureRaccourci* lecture, const char* debut, const
     if (p == fin) return 1;  // a line without its break gives nothing
 
     char* texte = lecture->url + PREFIXE;
-    CopierBorne(ligne, (size_t)(p - ligne), texte, LONGUEUR_TEXTE_FAVORI_MAX + 1);
+    CopierBorne(ligne, (size_t)(p - ligne), texte, LONGUEUR_AVANT_MAILTO_MAX + 1);
     if (!texte[0]) continue;  // an empty line, or one that a NUL begins
     if (lecture->doublon(lecture->contexte, texte)) continue;
     const char* url = texte;

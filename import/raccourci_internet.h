@@ -3,15 +3,10 @@
 #pragma once
 #include <cstdint>
 
-enum : uint32_t {
-  TAILLE_TEXTE_FAVORI = 65534,  // the URL buffer, NUL included
-  // The text after "URL=" keeps at most this many bytes, so that "mailto:"
-  // and the text always fit the URL buffer.
-  LONGUEUR_TEXTE_FAVORI_MAX = TAILLE_TEXTE_FAVORI - 1 - 7,
-};
+#include "textes_import.h"
 
 struct LectureRaccourci {
-  char* url;  // TAILLE_TEXTE_FAVORI bytes lent by the caller
+  char* url;  // TAILLE_TEXTE_IMPORT bytes lent by the caller
   void* contexte;                     // handed back to every call
   void (*repeindre)(void* contexte);  // before each byte; may be null
   // 1 when a card's URL, without a leading "mailto:" in any case, equals

@@ -61,7 +61,7 @@ int AdressesParcourir(const ScanAdresses* scan, const char* debut, const char* f
     uint32_t n = 0;
     const char* q = depart;
     for (; q < fin && (courriel ? CaractereAdresse(*q) : CaractereURL(*q)); q++)
-      if (n < LONGUEUR_TROUVEE_MAX) texte[n++] = *q;
+      if (n < LONGUEUR_AVANT_MAILTO_MAX) texte[n++] = *q;
     // A text run into the data end is dropped, and so is every one after
     // it: each would start inside it (no ":" among address characters, no
     // "@" among URL ones) and run into the end too.

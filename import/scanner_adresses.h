@@ -4,14 +4,7 @@
 #include <cstdint>
 
 #include "options_import.h"
-
-enum : uint32_t {
-  TAILLE_TEXTE_ADRESSE = 65534,  // the URL buffer, NUL included
-  // A found text keeps at most this many bytes, so that "mailto:" and the
-  // text always fit the URL buffer, and the same file read again finds its
-  // cards as duplicates.
-  LONGUEUR_TROUVEE_MAX = TAILLE_TEXTE_ADRESSE - 1 - 7,
-};
+#include "textes_import.h"
 
 // One address, its texts NUL-terminated in the URL buffer.
 struct AdresseInternet {
@@ -24,7 +17,7 @@ struct ScanAdresses {
   // The any-file options (LVXRECUPBOXQUELCONQUE); the comment of origin
   // is the caller's.
   const OptionsQuelconque* options;
-  char* url;                          // TAILLE_TEXTE_ADRESSE bytes lent by the caller
+  char* url;                          // TAILLE_TEXTE_IMPORT bytes lent by the caller
   void* contexte;                     // handed back to every call
   void (*repeindre)(void* contexte);  // before each byte; may be null
   // 1 when a card's URL, without a leading "mailto:" in any case, equals
@@ -35,7 +28,7 @@ struct ScanAdresses {
 };
 
 // Scans the data [debut, fin), which need not end with a NUL. A text longer
-// than LONGUEUR_TROUVEE_MAX keeps its first bytes, and the scan goes on
+// than LONGUEUR_AVANT_MAILTO_MAX keeps its first bytes, and the scan goes on
 // after its whole length. Returns 1 at the data end, 0 when adresse stopped
 // the scan.
 int AdressesParcourir(const ScanAdresses* scan, const char* debut, const char* fin);

@@ -44,7 +44,7 @@ void PartieVider(Partie* partie, char* tampon) {
 }
 
 void PartieAjouter(Partie* partie, char c) {
-  if (Garde(c) && partie->n < LONGUEUR_ADRESSE_MAX) partie->texte[partie->n++] = c;
+  if (Garde(c) && partie->n < LONGUEUR_AVANT_MAILTO_MAX) partie->texte[partie->n++] = c;
 }
 
 // Spaces off both ends; the part ends with a NUL. (A TAB is never kept.)

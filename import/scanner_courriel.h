@@ -4,13 +4,7 @@
 #include <cstdint>
 
 #include "options_import.h"
-
-enum : uint32_t {
-  TAILLE_TEXTE_COURRIEL = 65534,  // each text buffer, NUL included
-  // An address keeps at most this many bytes, so that "mailto:" and the
-  // address always fit one text buffer.
-  LONGUEUR_ADRESSE_MAX = TAILLE_TEXTE_COURRIEL - 1 - 7,
-};
+#include "textes_import.h"
 
 // One address found, its texts NUL-terminated in the scan's buffers.
 struct AdresseTrouvee {
@@ -24,7 +18,7 @@ struct ScanCourriel {
   // From lines, AdressesDestinataires the To, Cc and Bcc lines; the comment
   // of origin is the caller's.
   const OptionsCourriel* options;
-  // Two buffers of TAILLE_TEXTE_COURRIEL bytes lent by the caller: the two
+  // Two buffers of TAILLE_TEXTE_IMPORT bytes lent by the caller: the two
   // parts of an address, which become the address or the name.
   char* partie1;
   char* partie2;
@@ -38,7 +32,7 @@ struct ScanCourriel {
 };
 
 // Scans the data [debut, fin), which need not end with a NUL. A part
-// longer than LONGUEUR_ADRESSE_MAX kept characters keeps its first ones, and
+// longer than LONGUEUR_AVANT_MAILTO_MAX kept characters keeps its first ones, and
 // the reading goes on to the part's end.
 // Returns 1 at the data end, 0 when adresse stopped the scan.
 int CourrielParcourir(const ScanCourriel* scan, const char* debut, const char* fin);

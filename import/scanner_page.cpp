@@ -8,7 +8,7 @@
 
 namespace {
 
-const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_PAGE - 1;
+const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_IMPORT - 1;
 
 bool ContientSansCasse(const char* texte, const char* mot) {
   for (; *texte; texte++)
@@ -64,7 +64,7 @@ int PageParcourir(const ScanPage* scan, const char* debut, const char* fin) {
     // end, before the value's end or the "</", so will they all.
     const char* valeur = LireURL(p + 5, fin, scan->url);
     if (!valeur) return 1;
-    if (!TitreAvantFermeture(&reperes, debut, fin, valeur, scan->titre, TAILLE_TEXTE_PAGE))
+    if (!TitreAvantFermeture(&reperes, debut, fin, valeur, scan->titre, TAILLE_TEXTE_IMPORT))
       return 1;
     if (!scan->url[0]) continue;
     if (scan->titre[0]) EntitesRemplacer(scan->titre, scan->transfert);

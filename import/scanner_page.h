@@ -4,10 +4,7 @@
 #include <cstdint>
 
 #include "options_import.h"
-
-enum : uint32_t {
-  TAILLE_TEXTE_PAGE = 65534,  // each text buffer, NUL included
-};
+#include "textes_import.h"
 
 // One link, its texts NUL-terminated in the scan's buffers.
 struct LienTrouve {
@@ -21,7 +18,7 @@ struct ScanPage {
   // mode, CreerUneFicheParUrl being always its opposite; the comment of
   // origin is the caller's.
   const OptionsUrl* options;
-  // Buffers of TAILLE_TEXTE_PAGE bytes lent by the caller: the URL, the
+  // Buffers of TAILLE_TEXTE_IMPORT bytes lent by the caller: the URL, the
   // title, and the transfer buffer that decoding writes into.
   char* url;
   char* titre;
@@ -38,7 +35,7 @@ struct ScanPage {
 };
 
 // Scans the data [debut, fin), which need not end with a NUL. A URL or a
-// title longer than its buffer keeps its first TAILLE_TEXTE_PAGE - 1 bytes
+// title longer than its buffer keeps its first TAILLE_TEXTE_IMPORT - 1 bytes
 // (a title before its decoding), and the scan goes on as if it were whole.
 // Returns 1 at the data end, 0 when montrer or lien stopped the scan.
 int PageParcourir(const ScanPage* scan, const char* debut, const char* fin);

@@ -7,9 +7,7 @@
 
 namespace {
 
-const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_SIGNET - 1;
-static_assert((uint32_t)TAILLE_TEXTE_SIGNET == (uint32_t)TAILLE_TAMPON_TEXTE,
-              "a title's decoding fits the transfer buffer");
+const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_IMPORT - 1;
 
 // The value after "HREF=", read as the page scanner reads it. Returns the
 // first byte of the value (after the quotes and blanks skipped); the URL is
@@ -141,7 +139,7 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
     } else {
       depart = LireValeur(apres, fin, scan->url);
     }
-    if (!TitreAvantFermeture(&reperes, debut, fin, depart, scan->nom, TAILLE_TEXTE_SIGNET))
+    if (!TitreAvantFermeture(&reperes, debut, fin, depart, scan->nom, TAILLE_TEXTE_IMPORT))
       continue;
     if (scan->nom[0]) {
       Decoder(scan->nom, scan->transfert);

@@ -5,10 +5,7 @@
 #include <cstdint>
 
 #include "options_import.h"
-
-enum : uint32_t {
-  TAILLE_TEXTE_SIGNET = 65534,  // each text buffer, NUL included
-};
+#include "textes_import.h"
 
 // One bookmark, its texts NUL-terminated in the scan's buffers.
 struct SignetTrouve {
@@ -21,7 +18,7 @@ struct ScanSignets {
   // The URL-import options (LVXRECUPBOX), of which only two are followed:
   // SeulementNouvellesUrl and RemplacerNomVideParUrl.
   const OptionsUrl* options;
-  // Buffers of TAILLE_TEXTE_SIGNET bytes lent by the caller: the URL, the
+  // Buffers of TAILLE_TEXTE_IMPORT bytes lent by the caller: the URL, the
   // title, the category, and the transfer buffer that decoding writes into.
   char* url;
   char* nom;
@@ -37,7 +34,7 @@ struct ScanSignets {
 };
 
 // Scans the data [debut, fin), which need not end with a NUL. A URL or a
-// title longer than its buffer keeps its first TAILLE_TEXTE_SIGNET - 1 bytes
+// title longer than its buffer keeps its first TAILLE_TEXTE_IMPORT - 1 bytes
 // (a title before its decoding), and the scan goes on as if it were whole.
 // Returns 1 at the data end, 0 when signet stopped the scan.
 int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin);

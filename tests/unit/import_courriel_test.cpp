@@ -44,7 +44,7 @@ struct Essai {
   int lignes = 0;                   // repaints, one per line examined
   int resultat = -1;
 
-  Essai() : partie1(TAILLE_TEXTE_COURRIEL), partie2(TAILLE_TEXTE_COURRIEL) {}
+  Essai() : partie1(TAILLE_TEXTE_IMPORT), partie2(TAILLE_TEXTE_IMPORT) {}
 
   static int Recevoir(void* contexte, const AdresseTrouvee* a) {
     Essai* e = (Essai*)contexte;
@@ -202,12 +202,12 @@ TEST(CourrielParcourir, UnePartieTropLongueGardeSesPremiersCaracteres) {
   Essai e;
   const auto trouvees = e.Parcourir("x\r\nFrom: " + long_ + " <" + long_ + "@x.org>\r\n");
   ASSERT_EQ(trouvees.size(), 1u);
-  EXPECT_EQ(trouvees[0].nom, std::string(LONGUEUR_ADRESSE_MAX, 'a'));
-  EXPECT_EQ(trouvees[0].adresse, std::string(LONGUEUR_ADRESSE_MAX, 'a'));
+  EXPECT_EQ(trouvees[0].nom, std::string(LONGUEUR_AVANT_MAILTO_MAX, 'a'));
+  EXPECT_EQ(trouvees[0].adresse, std::string(LONGUEUR_AVANT_MAILTO_MAX, 'a'));
   // The same part as address and name, the whole line without brackets.
   const auto seule = e.Parcourir("x\r\nTo: x@" + long_ + "\r\n");
   ASSERT_EQ(seule.size(), 1u);
-  EXPECT_EQ(seule[0].adresse, "x@" + std::string(LONGUEUR_ADRESSE_MAX - 2, 'a'));
+  EXPECT_EQ(seule[0].adresse, "x@" + std::string(LONGUEUR_AVANT_MAILTO_MAX - 2, 'a'));
   EXPECT_EQ(seule[0].nom, seule[0].adresse);
   // Cut before its "@", a part is no address.
   EXPECT_TRUE(e.Parcourir("x\r\nTo: " + long_ + "@x.org\r\n").empty());

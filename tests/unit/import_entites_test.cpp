@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string Decoder(const std::string& texte, uint32_t taille = TAILLE_TAMPON_TEXTE,
+std::string Decoder(const std::string& texte, uint32_t taille = TAILLE_TEXTE_IMPORT,
                     int* coupe = nullptr) {
   std::vector<char> sortie(taille, 'Z');
   uint32_t n = EntitesDecoder(texte.c_str(), sortie.data(), taille, coupe);
@@ -80,17 +80,17 @@ TEST(Entites, ChaqueReferenceDonneSonOctet) {
 
 TEST(Entites, LaSortieResteDansSonTampon) {
   // 65,533 bytes fill the buffer with its NUL: nothing is cut.
-  std::string plein(TAILLE_TAMPON_TEXTE - 1, 'a');
+  std::string plein(TAILLE_TEXTE_IMPORT - 1, 'a');
   int coupe = -1;
-  EXPECT_EQ(Decoder(plein, TAILLE_TAMPON_TEXTE, &coupe), plein);
+  EXPECT_EQ(Decoder(plein, TAILLE_TEXTE_IMPORT, &coupe), plein);
   EXPECT_EQ(coupe, 0);
   // One more is cut at the buffer's end.
-  EXPECT_EQ(Decoder(plein + "b", TAILLE_TAMPON_TEXTE, &coupe), plein);
+  EXPECT_EQ(Decoder(plein + "b", TAILLE_TEXTE_IMPORT, &coupe), plein);
   EXPECT_EQ(coupe, 1);
   // References shrink the text: a long input can still fit whole.
   std::string refs;
   for (int i = 0; i < 20000; i++) refs += "&amp;";
-  EXPECT_EQ(Decoder(refs, TAILLE_TAMPON_TEXTE, &coupe), std::string(20000, '&'));
+  EXPECT_EQ(Decoder(refs, TAILLE_TEXTE_IMPORT, &coupe), std::string(20000, '&'));
   EXPECT_EQ(coupe, 0);
   // Small buffers, and what is left over after the last byte written.
   EXPECT_EQ(Decoder("abc", 3, &coupe), "ab");
@@ -104,7 +104,7 @@ TEST(Entites, LaSortieResteDansSonTampon) {
 }
 
 TEST(Entites, RemplacerMetLeTexteDecodeALaPlaceDuTexteCapte) {
-  std::vector<char> transfert(TAILLE_TAMPON_TEXTE, 'Z');
+  std::vector<char> transfert(TAILLE_TEXTE_IMPORT, 'Z');
   char texte[] = "Mon &eacute;t&eacute;\r\n  !";
   EXPECT_EQ(EntitesRemplacer(texte, transfert.data()), 9u);
   EXPECT_STREQ(texte, "Mon \xE9t\xE9 !");

@@ -34,7 +34,7 @@ struct Essai {
   size_t arreter_apres = SIZE_MAX;  // URLs accepted before the callback stops the reading
   int resultat = -1;
 
-  Essai() : url(TAILLE_TEXTE_FAVORI) {}
+  Essai() : url(TAILLE_TEXTE_IMPORT) {}
 
   static int Doublon(void* contexte, const char* texte) {
     Essai* e = (Essai*)contexte;
@@ -115,12 +115,12 @@ TEST(RaccourciParcourir, UnTexteTropLongGardeSesPremiersOctets) {
   const std::string long_(70000, 'a');
   auto trouvees = e.Parcourir("URL=" + long_ + "\r\n");
   ASSERT_EQ(trouvees.size(), 1u);
-  EXPECT_EQ(trouvees[0].texte, std::string(LONGUEUR_TEXTE_FAVORI_MAX, 'a'));
+  EXPECT_EQ(trouvees[0].texte, std::string(LONGUEUR_AVANT_MAILTO_MAX, 'a'));
   // "mailto:" and the cut text fill the URL buffer exactly.
   trouvees = e.Parcourir("URL=@" + long_ + "\r\n");
   ASSERT_EQ(trouvees.size(), 1u);
-  EXPECT_EQ(trouvees[0].url.size(), (size_t)TAILLE_TEXTE_FAVORI - 1);
-  EXPECT_EQ(trouvees[0].url, "mailto:@" + std::string(LONGUEUR_TEXTE_FAVORI_MAX - 1, 'a'));
+  EXPECT_EQ(trouvees[0].url.size(), (size_t)TAILLE_TEXTE_IMPORT - 1);
+  EXPECT_EQ(trouvees[0].url, "mailto:@" + std::string(LONGUEUR_AVANT_MAILTO_MAX - 1, 'a'));
 }
 
 std::string Nom(const char* fichier, uint32_t taille = 260) {

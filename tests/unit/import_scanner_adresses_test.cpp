@@ -54,7 +54,7 @@ struct Essai {
   ScanAdresses scan{};
   int resultat = -1;
 
-  Essai() : url(TAILLE_TEXTE_ADRESSE) {
+  Essai() : url(TAILLE_TEXTE_IMPORT) {
     scan.options = &o;
     scan.url = url.data();
     scan.contexte = &appelant;
@@ -226,10 +226,10 @@ TEST(AdressesParcourir, UnTexteTropLongEstCoupePourQueMailtoTienne) {
       e.Lancer("http://" + local + " " + local + "@b.fr x@" + local + "\n");
   ASSERT_EQ(cartes.size(), 3u);
   // Cut, and the scan goes on after the whole text.
-  EXPECT_EQ(cartes[0].url, "http://" + std::string(LONGUEUR_TROUVEE_MAX - 7, 'a'));
+  EXPECT_EQ(cartes[0].url, "http://" + std::string(LONGUEUR_AVANT_MAILTO_MAX - 7, 'a'));
   // This cut text holds no "@": it is not made an address.
-  EXPECT_EQ(cartes[1].url, std::string(LONGUEUR_TROUVEE_MAX, 'a'));
-  const std::string adresse = "x@" + local.substr(0, LONGUEUR_TROUVEE_MAX - 2);
+  EXPECT_EQ(cartes[1].url, std::string(LONGUEUR_AVANT_MAILTO_MAX, 'a'));
+  const std::string adresse = "x@" + local.substr(0, LONGUEUR_AVANT_MAILTO_MAX - 2);
   EXPECT_EQ(cartes[2].url, "mailto:" + adresse);
   EXPECT_EQ(cartes[2].nom, adresse);
 }

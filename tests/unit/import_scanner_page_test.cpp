@@ -63,7 +63,7 @@ struct Essai {
   ScanPage scan{};
   int resultat = -1;
 
-  Essai() : url(TAILLE_TEXTE_PAGE), titre(TAILLE_TEXTE_PAGE), transfert(TAILLE_TEXTE_PAGE) {
+  Essai() : url(TAILLE_TEXTE_IMPORT), titre(TAILLE_TEXTE_IMPORT), transfert(TAILLE_TEXTE_IMPORT) {
     scan.options = &o;
     scan.url = url.data();
     scan.titre = titre.data();
@@ -299,8 +299,8 @@ TEST(PageParcourir, UnTexteTropLongEstCoupeASonTampon) {
   const std::vector<Lien>& cartes =
       e.Lancer("<A HREF=" + longue + ">" + longue + "</A> <A HREF=b.htm>B</A>");
   ASSERT_EQ(cartes.size(), 2u);
-  EXPECT_EQ(cartes[0].url, std::string(TAILLE_TEXTE_PAGE - 1, 'u'));
-  EXPECT_EQ(cartes[0].titre, std::string(TAILLE_TEXTE_PAGE - 1, 'u'));
+  EXPECT_EQ(cartes[0].url, std::string(TAILLE_TEXTE_IMPORT - 1, 'u'));
+  EXPECT_EQ(cartes[0].titre, std::string(TAILLE_TEXTE_IMPORT - 1, 'u'));
   EXPECT_EQ(cartes[1].url, "b.htm");
 }
 

@@ -37,8 +37,8 @@ struct Essai {
   int resultat = -1;
 
   Essai()
-      : url(TAILLE_TEXTE_SIGNET), nom(TAILLE_TEXTE_SIGNET), rubrique(TAILLE_TEXTE_SIGNET),
-        transfert(TAILLE_TEXTE_SIGNET) {}
+      : url(TAILLE_TEXTE_IMPORT), nom(TAILLE_TEXTE_IMPORT), rubrique(TAILLE_TEXTE_IMPORT),
+        transfert(TAILLE_TEXTE_IMPORT) {}
 
   static int Recevoir(void* contexte, const SignetTrouve* s) {
     Essai* e = (Essai*)contexte;
@@ -252,13 +252,13 @@ TEST(SignetsParcourir, LeRappelArreteLaLecture) {
 
 TEST(SignetsParcourir, UnTexteTropLongGardeSesPremiersOctets) {
   const std::string long_ = std::string(70000, 'u');
-  const std::string tronque = long_.substr(0, TAILLE_TEXTE_SIGNET - 1);
+  const std::string tronque = long_.substr(0, TAILLE_TEXTE_IMPORT - 1);
   Essai e;
   const auto trouves = e.Parcourir("<H3 FOLDED>" + long_ + "</H3><A HREF=" + long_ + ">" +
                                    std::string(70000, 't') + "</A>");
   ASSERT_EQ(trouves.size(), 1u);
   EXPECT_EQ(trouves[0].url, tronque);
-  EXPECT_EQ(trouves[0].nom, std::string(TAILLE_TEXTE_SIGNET - 1, 't'));
+  EXPECT_EQ(trouves[0].nom, std::string(TAILLE_TEXTE_IMPORT - 1, 't'));
   EXPECT_EQ(trouves[0].rubrique, tronque);
   // A long URL given as the name fits the name buffer too.
   EXPECT_EQ(e.Parcourir("<A HREF=" + long_ + "></A>")[0].nom, tronque);
