@@ -84,6 +84,16 @@ int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rub
   return a->arret == AJOUT_FAIT;
 }
 
+ResultatAjout FicheUniqueAjouter(CommandeImport* c, Poignee fenetre, const char* nom,
+                                 const char* url) {
+  AjoutImport a{};
+  AjoutCommencer(&a, c, 0, COMPARAISON_OCTETS);
+  AjoutFiche(&a, nom, url, "", "", "");
+  AjoutTerminer(&a);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, fenetre, MSG_LIMITE_NOUVELLE_FICHE);
+  return a.arret;
+}
+
 void AjoutRepeindre(void* ajout) { CommandeRedessiner(((AjoutImport*)ajout)->commande); }
 
 int AjoutDoublon(void* ajout, const char* texte) {

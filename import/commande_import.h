@@ -104,6 +104,12 @@ int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rub
                const char* mots_cles, const char* notes);
 void AjoutTerminer(AjoutImport* a);
 
+// One card the user asked for (a local page, an extra-web URL), without a
+// duplicate test; at the card limit nothing is added and the message is
+// owned by fenetre.
+ResultatAjout FicheUniqueAjouter(CommandeImport* c, Poignee fenetre, const char* nom,
+                                 const char* url);
+
 // Callbacks of the scanners whose context is the appender: the main
 // window repainted, and the duplicate test of a NUL-terminated text.
 void AjoutRepeindre(void* ajout);

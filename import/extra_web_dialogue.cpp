@@ -71,15 +71,6 @@ void Rechercher(const Plateforme* pf, DialogueImport* d) {
     MessageImport(pf, d->fenetre, MSG_PAS_D_APPLICATION);
 }
 
-// Appends the card of the URL alone; at the card limit nothing is added.
-void Creer(CommandeImport* c, Poignee dialogue, const char* url) {
-  AjoutImport a{};
-  AjoutCommencer(&a, c, 0, COMPARAISON_OCTETS);
-  AjoutFiche(&a, "", url, "", "", "");
-  AjoutTerminer(&a);
-  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, dialogue, MSG_LIMITE_NOUVELLE_FICHE);
-}
-
 SuiteDialogue Valider(ExtraWeb* x, DialogueImport* d) {
   CommandeImport* c = x->c;
   const Plateforme* pf = c->pf;
@@ -112,7 +103,7 @@ SuiteDialogue Valider(ExtraWeb* x, DialogueImport* d) {
                             (uint32_t)strlen(url)) ||
       MessageImport(pf, d->fenetre, MSG_EXTRA_WEB_IDENTIQUE) == REPONSE_OUI) {
     if (!x->remplacer) {
-      Creer(c, d->fenetre, url);
+      FicheUniqueAjouter(c, d->fenetre, "", url);
     } else {
       pf->fenetre_texte_ecrire(pf->ctx, x->edit_url, url);
       c->FichesModifieesOK = 1;

@@ -129,14 +129,9 @@ uint16_t CreerFichePointantFichier(CommandeImport* c) {
   PageTitre(c, &page, titre);
 
   uint16_t resultat = 1;
-  if (Continuer(c, page.chemin)) {
-    AjoutImport a{};
-    AjoutCommencer(&a, c, 0, COMPARAISON_OCTETS);
-    AjoutFiche(&a, titre, page.chemin, "", "", "");
-    AjoutTerminer(&a);
-    if (a.arret == AJOUT_LIMITE) MessageImport(pf, c->fenetre, MSG_LIMITE_NOUVELLE_FICHE);
-    if (a.arret == AJOUT_SANS_BLOC) resultat = 0;
-  }
+  if (Continuer(c, page.chemin) &&
+      FicheUniqueAjouter(c, c->fenetre, titre, page.chemin) == AJOUT_SANS_BLOC)
+    resultat = 0;
   CommandeCurseur(c, c->fleche);
   pf->fichier_fermer(pf->ctx, page.fichier);
   TamponsLiberer(c, &t);
