@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
   cmake g++ make clang libgtest-dev libgmock-dev libbenchmark-dev
-  wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools
+  wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   xvfb x11-utils imagemagick fonts-wine fonts-liberation locales
 )
 
@@ -15,9 +15,14 @@ for p in "${paquets[@]}"; do
   [[ $etat == ii* ]] || manquants+=("$p")
 done
 
-# Wine takes its language from the locale: the program runs in French.
+# Wine takes its language from the locale: the program runs in French. The
+# locale is made before any script sets LC_ALL to it, and listed in
+# /etc/locale.gen so that a later upgrade of the locales package keeps it.
 francais() {
   locale -a 2>/dev/null | grep -qix 'fr_FR.utf8' && return 0
+  if [[ -f /etc/locale.gen ]] && ! grep -qx 'fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'fr_FR.UTF-8 UTF-8' | "${sudo_si_besoin[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
   "${sudo_si_besoin[@]}" localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 }
 

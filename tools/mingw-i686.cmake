@@ -1,14 +1,6 @@
-# Cross build of the Win32 deliverables with mingw-w64 (PE32, i686).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(LVX_DLLTOOL i686-w64-mingw32-dlltool)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Cross build of the Windows program with mingw-w64 (PE32, i686).
+set(LVX_CIBLE i686)
+# Debian's wine script would do as well here; the loader is named as for the
+# other build.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

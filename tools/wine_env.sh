@@ -1,14 +1,63 @@
 # shellcheck shell=bash
 # Wine environment of a build folder, sourced by run.sh and test.sh.
-#   lvx_wine_env BUILD        exports the variables of BUILD's own prefix
+#   lvx_arch_choisir          prints the build this machine runs: i686 or x86_64
+#   lvx_arch_arbre ARCH       prints the build folder of ARCH
+#   lvx_wine_env BUILD ARCH   exports the variables of BUILD's own prefix
+#   lvx_wine_verifier         1 and the loader's own error when Wine cannot start
 #   lvx_xvfb_demarrer         private Xvfb display, exported as DISPLAY
 #   lvx_prefixe_preparer      makes the prefix once, then reuses it
 #   lvx_wineserver_demarrer   persistent wineserver while programs come and go
 #   lvx_wine_arreter          stops both (also run by the EXIT trap)
 
+# Debian's wine script picks the i386 loader whenever wine32 is installed,
+# even on a kernel that runs no 32-bit program: the loaders are called by
+# their own paths.
+LVX_LOADER_I686=/usr/lib/wine/wine
+LVX_LOADER_X86_64=/usr/lib/wine/wine64
+
+# LVX_ARCH (i686 or x86_64) forces the choice; otherwise the i686 build
+# wherever the i386 loader starts, the x86_64 one elsewhere.
+lvx_arch_choisir() {
+  case ${LVX_ARCH:-} in
+    i686 | x86_64) echo "$LVX_ARCH" ;;
+    "")
+      if "$LVX_LOADER_I686" --version >/dev/null 2>&1; then
+        echo i686
+      else
+        echo x86_64
+      fi
+      ;;
+    *)
+      echo "wine_env: LVX_ARCH vaut « $LVX_ARCH » : i686 ou x86_64 attendu" >&2
+      return 1
+      ;;
+  esac
+}
+
+lvx_arch_arbre() {
+  case $1 in
+    i686) echo build/win32 ;;
+    x86_64) echo build/win64 ;;
+  esac
+}
+
+lvx_arch_toolchain() {
+  echo "tools/mingw-$1.cmake"
+}
+
 lvx_wine_env() {
   local build
   build=$(cd "$1" && pwd)
+  case $2 in
+    i686)
+      export WINEARCH=win32
+      export WINELOADER=$LVX_LOADER_I686
+      ;;
+    x86_64)
+      export WINEARCH=win64
+      export WINELOADER=$LVX_LOADER_X86_64
+      ;;
+  esac
   # The user's X server may want the cookie of the real home.
   if [[ -z ${XAUTHORITY:-} && -n ${HOME:-} && -e $HOME/.Xauthority ]]; then
     export XAUTHORITY="$HOME/.Xauthority"
@@ -16,7 +65,6 @@ lvx_wine_env() {
   # Wine links Desktop/Documents into $HOME and writes menu entries there.
   export HOME="$build/home"
   export WINEPREFIX="$build/wine"
-  export WINEARCH=win32
   export WINEDEBUG=-all
   # No Mono/Gecko download prompts.
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -28,6 +76,19 @@ lvx_wine_env() {
   LVX_WINESERVER=0
   trap lvx_wine_arreter EXIT
   trap 'exit 130' INT TERM
+}
+
+# Runs a Windows program (or one of Wine's own) under the loader of the build.
+lvx_wine() {
+  "$WINELOADER" "$@"
+}
+
+lvx_wine_verifier() {
+  local erreur
+  if ! erreur=$("$WINELOADER" --version 2>&1 >/dev/null); then
+    echo "wine_env: Wine ne démarre pas ($WINELOADER) : ${erreur:-aucun message}" >&2
+    return 1
+  fi
 }
 
 lvx_xvfb_demarrer() {
@@ -60,7 +121,7 @@ lvx_prefixe_preparer() {
   echo "wine_env: création du préfixe $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || return 1
+  lvx_wine wineboot -i >/dev/null 2>&1 || return 1
 
   # This Wine does not read its own font folder; Liberation stands in for
   # "Times New Roman" (card view) and "Arial".
@@ -81,7 +142,7 @@ lvx_prefixe_preparer() {
     '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
     '"Times New Roman"="Liberation Serif"' \
     '"Arial"="Liberation Sans"' '' >"$reg"
-  wine regedit /S "$reg" >/dev/null 2>&1 || return 1
+  lvx_wine regedit /S "$reg" >/dev/null 2>&1 || return 1
   # The registry reaches the disk when this server ends.
   wineserver -w
   touch "$marque"
@@ -92,7 +153,7 @@ lvx_wineserver_demarrer() {
   LVX_WINESERVER=1
   # The services and the desktop process started now live as long as the
   # server: they must not inherit a caller's pipes (ctest would wait on them).
-  wine wineboot >/dev/null 2>&1
+  lvx_wine wineboot >/dev/null 2>&1
 }
 
 lvx_wine_arreter() {
