@@ -1,5 +1,5 @@
 // Duplicate marking (URL, whole field, toggle) on generated stores with 10 %
-// duplicates: the text's key list scanned for every card against the hashed
+// duplicates: the key list scanned for every card against the hashed
 // keys, on the same cards. Prints both times, the ratio and whether both
 // leave exactly the same marks. The key list is quadratic, so it runs once
 // per size and only up to the size given by --litteral=N (30,000 by default:

@@ -1,4 +1,4 @@
-// Duplicate marking exactly as the text describes it: a key list grown by
+// Duplicate marking the straightforward way: a key list grown by
 // 1,000 bytes at a time, then for every card a scan of the whole list. Kept
 // as the reference that the hashed marking is measured and checked against.
 #pragma once
@@ -10,7 +10,7 @@
 #include "app/doublons.h"
 #include "fiche.h"
 
-// The key, step by step as written.
+// The key, one rule after the other.
 inline std::string CleLitterale(ComparaisonDoublon c, const char* texte) {
   std::string t(texte, strnlen(texte, 9999));
   bool raccourci = false;

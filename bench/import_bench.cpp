@@ -1,8 +1,7 @@
 // Bookmark import with "Seulement pour de nouvelles URL": a generated
 // bookmark file as current browsers export it, imported into a store of as
-// many cards of which some already hold URLs of the file. The text's
-// duplicate test walks the whole store for every bookmark; ours asks the URL
-// index. Prints both times, the ratio and whether both leave exactly the same
+// many cards of which some already hold URLs of the file. The store walk
+// compares every bookmark with every card; ours asks the URL index. Prints both times, the ratio and whether both leave exactly the same
 // store, then the time of ours into an empty store.
 //   bench_import [--nombre=N] [--fichier=PATH] [--sans-litteral]
 // --fichier keeps the generated file at PATH (for a comparison with another
@@ -48,7 +47,7 @@ Magasin Charger(const Plateforme* pf, const std::vector<uint8_t>& octets, uint32
 struct Import {
   const Plateforme* pf;
   Magasin* m;
-  IndexUrls* index;  // null: the text's walk
+  IndexUrls* index;  // null: the store walk
   uint16_t FichesModifieesOK;
   uint32_t ajoutees, vus, total;
   bool progres;
@@ -180,7 +179,7 @@ int main(int argc, char** argv) {
     const Resultat rl = Importer(&sf, &texte, false, nombre, true);
     const bool memes = MemeMagasin(texte, notre);
     bon = bon && memes && rl.fin == 1 && rl.ajoutees == r.ajoutees;
-    printf("  %-34s %12.1f %12u\n", "walk of the store (the text)", rl.ms, rl.ajoutees);
+    printf("  %-34s %12.1f %12u\n", "walk of the store", rl.ms, rl.ajoutees);
     printf("  %-34s %12.1f %12u   median of %d\n", "URL index (ours)", ms_notre, r.ajoutees,
            REPETITIONS);
     printf("  %-34s %11.0fx %12s   stores %s\n", "ratio", rl.ms / ms_notre, "",

@@ -51,7 +51,7 @@ struct CommandeImport {
   Poignee fenetre;     // main window
   Magasin magasin;
   Poignee fleche, attente;
-  char* chemin;        // the command's path buffer (argument 13)
+  char* chemin;        // the command's path buffer, its last argument
   const char* courant; // the file being scanned
   uint16_t FichesModifieesOK;
 };

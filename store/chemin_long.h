@@ -8,6 +8,6 @@ enum : uint32_t { TAILLE_CHEMIN_LONG = 300 };
 
 // Converts chemin in place when it holds a "~": the drive part stays as
 // written, every later component becomes the name the file system stores
-// for it. A component that cannot be found is kept as written; a path or a
+// for it. A component that cannot be found is kept as it is; a path or a
 // result of 300 characters or more is left unchanged.
 void CheminCourtVersLong(const Plateforme* pf, char* chemin);

@@ -195,6 +195,6 @@ struct Plateforme {
   int (*dialogue_import)(void* ctx, Poignee proprietaire, struct DialogueImport* d);
 };
 
-// The platform of this process: the Win32 table in the deliverables, the
+// The platform of this process: the Win32 table in the program and DLLs, the
 // scripted fake in the unit tests.
 const Plateforme* PlateformeSysteme();

@@ -6,7 +6,7 @@
 # saving a data file of a million cards against a plain copy), recherche
 # (the card test over a million cards, in MB of field text per second) or
 # import (a bookmark file of 100,000 bookmarks into a store of as many
-# cards, the text's duplicate test against ours, then the same file into an
+# cards, the store walk's duplicate test against ours, then the same file into an
 # empty store beside the Debian program buku, installed here when missing).
 # Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
 # for import --nombre=N and --sans-litteral.

@@ -36,7 +36,7 @@ TEST_F(CheminLongTest, ChaqueComposantPrendSonNomLong) {
 }
 
 TEST_F(CheminLongTest, SansTildeRienNeChange) {
-  // Even a component that is a short name without a tilde stays as written.
+  // Even a component that is a short name without a tilde stays as it is.
   EXPECT_EQ(Convertir("C:\\PROGRA1\\WORDPAD.EXE"), "C:\\PROGRA1\\WORDPAD.EXE");
   EXPECT_EQ(Convertir(""), "");
 }
