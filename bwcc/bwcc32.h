@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "store/lvx_api.h"
+#include "base/lvx_api.h"
 
 // Registers the four classes; the instance is the caller's and is not needed.
 // Returns TRUE (1) when the classes exist, also on every later call.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "dialogue_fichier.h"
 #include "options_import.h"
 
@@ -10,29 +11,13 @@ const char FILTRE_TOUS[] = "TOUS (*.*)\0*.*\0";
 const char FILTRE_HTML[] = "HTML (*.*htm*)\0*.*htm*\0";
 const char FILTRE_EXECUTABLE[] = "Exécutable (*.exe)\0*.exe\0";
 
-namespace {
-
-void Copier(char* cible, const char* source, uint32_t taille) {
-  snprintf(cible, taille, "%s", source ? source : "");
-}
-
-}  // namespace
-
-void DossierDe(const char* chemin, char* dossier) {
-  const char* barre = strrchr(chemin, '\\');
-  size_t n = barre ? (size_t)(barre - chemin) : 0;
-  if (n >= TAILLE_DOSSIER) n = TAILLE_DOSSIER - 1;
-  memcpy(dossier, chemin, n);
-  dossier[n] = 0;
-}
-
 void PremierDossier(const char* retenu, const char* fichier_donnees, char* dossier) {
   if (retenu && *retenu)
-    Copier(dossier, retenu, TAILLE_DOSSIER);
+    CopierTexte(dossier, retenu, TAILLE_DOSSIER);
   else if (fichier_donnees && *fichier_donnees)
-    DossierDe(fichier_donnees, dossier);
+    DossierDuChemin(fichier_donnees, dossier, TAILLE_DOSSIER);
   else
-    Copier(dossier, etatImport.RepertoireLorvanix, TAILLE_DOSSIER);
+    CopierTexte(dossier, etatImport.RepertoireLorvanix, TAILLE_DOSSIER);
 }
 
 int ChoisirFichier(const Plateforme* pf, Poignee proprietaire, const char* titre,
@@ -68,7 +53,7 @@ int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre
     if (d.erreur) MessageErreurDialogue(pf, proprietaire, d.erreur);
     return 0;
   }
-  Copier(dossier, d.dossier, TAILLE_DOSSIER);
+  CopierTexte(dossier, d.dossier, TAILLE_DOSSIER);
   return 1;
 }
 

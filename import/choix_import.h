@@ -14,10 +14,6 @@ extern const char FILTRE_EXECUTABLE[];
 // the program folder. dossier holds TAILLE_DOSSIER bytes.
 void PremierDossier(const char* retenu, const char* fichier_donnees, char* dossier);
 
-// chemin cut at its last backslash into dossier (TAILLE_DOSSIER bytes);
-// empty without one.
-void DossierDe(const char* chemin, char* dossier);
-
 // The open-file dialog: an existing path, no read-only box, default
 // extension "*". 1 with the full path in chemin (TAILLE_CHEMIN_CHOISI
 // bytes); 0 when closed without a choice or when the dialog failed (its

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "dialogue_import.h"
@@ -25,12 +26,12 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   if (retenu[0])
     snprintf(dossier, sizeof dossier, "%s", retenu);
   else
-    DossierDe(c->chemin, dossier);
+    DossierDuChemin(c->chemin, dossier, TAILLE_DOSSIER);
   if (ChoisirFichier(c->pf, d->fenetre,
                      "Importer les adresses email depuis le fichier de courrier :", FILTRE_TOUS,
                      dossier, chemin)) {
     snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
-    DossierDe(chemin, retenu);
+    DossierDuChemin(chemin, retenu, TAILLE_DOSSIER);
   }
   return DIALOGUE_RESTE;
 }

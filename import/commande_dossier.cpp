@@ -1,6 +1,7 @@
 // Links of every HTML file of a folder, addresses in every file of a folder.
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "dialogue_import.h"
@@ -89,7 +90,7 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
   DialogueImport d{};
   d.modele = sorte.options;
   d.options = &optionsImport;
-  if (sorte.options == MODELE_LVXRECUPBOX) strcpy(d.textes[0], optionsImport.url.TexteAutre);
+  if (sorte.options == MODELE_LVXRECUPBOX) CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
   int ok = DialogueImportMontrer(pf, c->fenetre, &d);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "dialogue_import.h"
@@ -103,7 +104,7 @@ uint16_t RecupererLiensFavoris(CommandeImport* c) {
   }
   // A root too long for the remembered folder would be remembered cut,
   // naming another folder.
-  if (strlen(racine) < TAILLE_DOSSIER) strcpy(etatImport.dossiers[RETENU_FAVORIS], racine);
+  if (strlen(racine) < TAILLE_DOSSIER) CopierTexte(etatImport.dossiers[RETENU_FAVORIS], racine, TAILLE_DOSSIER);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
 

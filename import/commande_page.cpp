@@ -1,6 +1,7 @@
 // Links of one HTML page, addresses of any one file.
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "dialogue_import.h"
@@ -33,7 +34,7 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
     TamponsLiberer(c, &t);
     return 0;
   }
-  DossierDe(chemin, etatImport.dossiers[sorte.retenu]);
+  DossierDuChemin(chemin, etatImport.dossiers[sorte.retenu], TAILLE_DOSSIER);
 
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
@@ -48,7 +49,7 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
   d.modele = sorte.options;
   d.options = &optionsImport;
   if (sorte.options == MODELE_LVXRECUPBOX)
-    strcpy(d.textes[0], optionsImport.url.TexteAutre);
+    CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
   if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
     TamponsLiberer(c, &t);
     return 1;

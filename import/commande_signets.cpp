@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "dialogue_import.h"
@@ -22,7 +23,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   if (id != ID_SIGNETS_MODIFIER) return DIALOGUE_FERME_OK;
   char dossier[TAILLE_DOSSIER], chemin[TAILLE_CHEMIN_CHOISI];
   if (c->chemin[0])
-    DossierDe(c->chemin, dossier);
+    DossierDuChemin(c->chemin, dossier, TAILLE_DOSSIER);
   else
     snprintf(dossier, sizeof dossier, "%s", etatImport.RepertoireLorvanix ? etatImport.RepertoireLorvanix : "");
   if (!ChoisirFichier(c->pf, d->fenetre, "Importer les signets Netscape depuis le fichier :",

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "application_associee.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
@@ -131,7 +132,7 @@ SuiteDialogue Bouton(void* contexte, DialogueImport* d, unsigned id) {
       if (ChoisirFichier(pf, d->fenetre, "Fichier à charger par l'application :", FILTRE_TOUS,
                          dossier, chemin)) {
         CopierBoite(d->textes[1], chemin, strlen(chemin));
-        DossierDe(chemin, retenu);
+        DossierDuChemin(chemin, retenu, TAILLE_DOSSIER);
       }
       return DIALOGUE_RESTE;
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chaines.h"
 #include "choix_import.h"
 #include "commandes_recup.h"
 #include "entites.h"
@@ -69,7 +70,7 @@ int PageOuvrir(CommandeImport* c, const SorteFichierLocal& sorte, PageLocale* pa
   char dossier[TAILLE_DOSSIER];
   PremierDossier(etatImport.dossiers[sorte.retenu], c->chemin, dossier);
   if (!ChoisirFichier(pf, c->fenetre, sorte.titre, FILTRE_HTML, dossier, page->chemin)) return 0;
-  DossierDe(page->chemin, etatImport.dossiers[sorte.retenu]);
+  DossierDuChemin(page->chemin, etatImport.dossiers[sorte.retenu], TAILLE_DOSSIER);
 
   page->fichier = pf->fichier_ouvrir(pf->ctx, page->chemin);
   if (!page->fichier) {

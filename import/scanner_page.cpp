@@ -8,25 +8,10 @@
 
 namespace {
 
-const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_IMPORT - 1;
-
 bool ContientSansCasse(const char* texte, const char* mot) {
   for (; *texte; texte++)
     if (CommenceSansCasse(texte, mot)) return true;
   return false;
-}
-
-// The value after "HREF=": quotes, spaces and TABs skipped, then every byte
-// up to a quote, space, ">" or TAB, CR and LF left out. Returns the value's
-// first byte, or null when the data end comes before the value's end.
-const char* LireURL(const char* p, const char* fin, char* url) {
-  while (p < fin && (*p == '"' || *p == ' ' || *p == '\t')) p++;
-  const char* valeur = p;
-  uint32_t n = 0;
-  for (; p < fin && *p != '"' && *p != ' ' && *p != '>' && *p != '\t'; p++)
-    if (*p != '\r' && *p != '\n' && n < LONGUEUR_MAX) url[n++] = *p;
-  url[n] = 0;
-  return p < fin ? valeur : nullptr;
 }
 
 bool SchemaAdmis(const OptionsUrl* o, const char* url) {
@@ -62,8 +47,9 @@ int PageParcourir(const ScanPage* scan, const char* debut, const char* fin) {
     // jumped over ("REF=" holds no further "H"). So every later "HREF="
     // lies inside this value or after it, and when this one meets the data
     // end, before the value's end or the "</", so will they all.
-    const char* valeur = LireURL(p + 5, fin, scan->url);
-    if (!valeur) return 1;
+    int complete;
+    const char* valeur = LireValeurHref(p + 5, fin, scan->url, &complete);
+    if (!complete) return 1;
     if (!TitreAvantFermeture(&reperes, debut, fin, valeur, scan->titre, TAILLE_TEXTE_IMPORT))
       return 1;
     if (!scan->url[0]) continue;

@@ -2,30 +2,13 @@
 
 #include <cstring>
 
+#include "chaines.h"
 #include "entites.h"
 #include "majuscules.h"
 
 namespace {
 
 const uint32_t LONGUEUR_MAX = TAILLE_TEXTE_IMPORT - 1;
-
-// The value after "HREF=", read as the page scanner reads it. Returns the
-// first byte of the value (after the quotes and blanks skipped); the URL is
-// left empty when the data end comes before the value's end.
-const char* LireValeur(const char* p, const char* fin, char* url) {
-  while (p < fin && (*p == '"' || *p == ' ' || *p == '\t')) p++;
-  const char* valeur = p;
-  uint32_t n = 0;
-  for (; p < fin && *p != '"' && *p != ' ' && *p != '>' && *p != '\t'; p++)
-    if (*p != '\r' && *p != '\n' && n < LONGUEUR_MAX) url[n++] = *p;
-  url[p < fin ? n : 0] = 0;
-  return valeur;
-}
-
-void Copier(char* cible, const char* source) {
-  size_t n = strlen(source);
-  memcpy(cible, source, n + 1);
-}
 
 // The title replaced by its decoding. Only the title's length of the
 // transfer buffer is cleared, not all of it for every bookmark: the decoding
@@ -80,6 +63,17 @@ const char* DernierChevron(ReperesTitre* r, const char* debut, const char* p) {
 }
 
 }  // namespace
+
+const char* LireValeurHref(const char* p, const char* fin, char* url, int* complete) {
+  while (p < fin && (*p == '"' || *p == ' ' || *p == '\t')) p++;
+  const char* valeur = p;
+  uint32_t n = 0;
+  for (; p < fin && *p != '"' && *p != ' ' && *p != '>' && *p != '\t'; p++)
+    if (*p != '\r' && *p != '\n' && n < LONGUEUR_MAX) url[n++] = *p;
+  url[n] = 0;
+  *complete = p < fin;
+  return valeur;
+}
 
 ReperesTitre ReperesNeufs(const char* debut, const char* fin) {
   return {fin, nullptr, debut, nullptr};
@@ -137,13 +131,15 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
       depart = chevron_suivant;
       if (!depart) continue;
     } else {
-      depart = LireValeur(apres, fin, scan->url);
+      int complete;
+      depart = LireValeurHref(apres, fin, scan->url, &complete);
+      if (!complete) scan->url[0] = 0;
     }
     if (!TitreAvantFermeture(&reperes, debut, fin, depart, scan->nom, TAILLE_TEXTE_IMPORT))
       continue;
     if (scan->nom[0]) {
       Decoder(scan->nom, scan->transfert);
-      if (dossier) Copier(scan->rubrique, scan->nom);
+      if (dossier) CopierTexte(scan->rubrique, scan->nom, TAILLE_TEXTE_IMPORT);
     }
     if (dossier || !scan->url[0]) continue;
     const OptionsUrl* o = scan->options;
@@ -152,7 +148,7 @@ int SignetsParcourir(const ScanSignets* scan, const char* debut, const char* fin
     if (!scan->nom[0] && o->RemplacerNomVideParUrl) {
       const char* url = scan->url;
       if (strlen(url) >= 7 && EgauxSansCasse(url, "MAILTO:", 7)) url += 7;
-      Copier(scan->nom, url);
+      CopierTexte(scan->nom, url, TAILLE_TEXTE_IMPORT);
     }
     const SignetTrouve s = {scan->url, scan->nom, scan->rubrique};
     if (!scan->signet(scan->contexte, &s)) return 0;

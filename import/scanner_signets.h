@@ -58,6 +58,12 @@ ReperesTitre ReperesNeufs(const char* debut, const char* fin);
 int TitreAvantFermeture(ReperesTitre* r, const char* debut, const char* fin, const char* depart,
                         char* titre, uint32_t taille);
 
+// The value after "HREF=": quotes, spaces and TABs skipped, then every byte
+// up to a quote, space, ">" or TAB, CR and LF left out, at most
+// TAILLE_TEXTE_IMPORT - 1 bytes and a NUL into url. Returns the value's
+// first byte; *complete is 0 when the data end came before the value's end.
+const char* LireValeurHref(const char* p, const char* fin, char* url, int* complete);
+
 // The text that titles a link: from the ">" nearest before the first "</"
 // after depart + 1, with the ">", blanks and line breaks after it skipped,
 // up to that "</", CR and LF left out; at most taille - 1 bytes and a NUL

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "store/lvx_api.h"
+#include "base/lvx_api.h"
 
 // Shows the information box, modal, centred on proprietaire, and returns
 // when the user closes it: 1, or 0 when the box could not be shown.

@@ -3,13 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-void CheminDossier(const char* chemin, char* dossier) {
-  const char* dernier = strrchr(chemin, '\\');
-  size_t n = dernier ? (size_t)(dernier - chemin) : 0;
-  if (n >= TAILLE_CHEMIN) n = TAILLE_CHEMIN - 1;
-  memcpy(dossier, chemin, n);
-  dossier[n] = 0;
-}
+#include "chaines.h"
 
 void MessageErreurDialogue(const Plateforme* pf, Poignee fenetre, uint32_t code) {
   char texte[32];
@@ -24,7 +18,7 @@ uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE
   if (dernier[0])
     snprintf(initial, sizeof initial, "%s", dernier);
   else if (chemin[0])
-    CheminDossier(chemin, initial);
+    DossierDuChemin(chemin, initial, sizeof initial);
   if (!initial[0]) snprintf(initial, sizeof initial, "%s", dossier_programme);
   memset(chemin, 0, TAILLE_CHEMIN);
 
@@ -42,7 +36,7 @@ uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE
   d.chemin_doit_exister = 1;
   d.confirmer_ecrasement = enregistrer;
   if (pf->dialogue_fichier(pf->ctx, &d)) {
-    CheminDossier(chemin, dernier);
+    DossierDuChemin(chemin, dernier, TAILLE_CHEMIN);
     return 1;
   }
   if (d.erreur) MessageErreurDialogue(pf, fenetre, d.erreur);

@@ -14,9 +14,5 @@ uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE
                                        int enregistrer, Poignee fenetre, char* chemin,
                                        const char* dossier_programme);
 
-// Copies chemin cut at its last backslash into dossier (TAILLE_CHEMIN bytes);
-// empty when chemin has no backslash.
-void CheminDossier(const char* chemin, char* dossier);
-
 // Shows the common dialogs' failure box: "Erreur #" and the code, "WARNING".
 void MessageErreurDialogue(const Plateforme* pf, Poignee fenetre, uint32_t code);

@@ -34,6 +34,7 @@ lancer_ctest() {
 
 # Native tree: the portable core and its unit tests.
 debut=$SECONDS
+etape bash tools/verifier_sources.sh
 etape cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
 etape cmake --build build/native -j2
 lancer_ctest build/native "$journaux/natif.txt"
