@@ -227,7 +227,7 @@ TEST_F(CommandesTest, CouperParLeBoutonMaintenu) {
   faux.fenetres[notes].texte = "garder couper";
   faux.fenetres[notes].debut_selection = 6;
   faux.fenetres[notes].fin_selection = 13;
-  ProgrammeCommande(&p, ID_NOTES, NOTIFICATION_FOCUS, notes);
+  ProgrammeCommande(&p, IDC_NOTES, NOTIFICATION_FOCUS, notes);
   Commande(CMD_COUPER_APPUI);
   EXPECT_EQ(journal_bibliotheques.maintenus.couper, 1);
   EXPECT_EQ(faux.fenetres[vue.couper].enfonce, 1);
