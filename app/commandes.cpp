@@ -11,32 +11,10 @@
 #include "lvxnavig.h"
 #include "lvxoudef.h"
 #include "marquage.h"
-#include "programme.h"
+#include "marques.h"
 #include "recherche.h"
 
 namespace {
-
-
-// Frame S: wait cursor and write back before, focus and arrow after. The
-// command runs only when the write back kept the store.
-template <typename Action>
-void CadreS(Programme* p, Action action) {
-  ProgrammeCurseur(p, p->attente);
-  if (ProgrammeReecrire(p)) action();
-  ProgrammeFocusCourant(p);
-  ProgrammeCurseur(p, p->fleche);
-}
-
-// Frame D: the same with the hooks off around it, for commands with dialogs.
-template <typename Action>
-void CadreD(Programme* p, Action action) {
-  ProgrammeCrochet(p, 0);
-  CadreS(p, action);
-  ProgrammeCrochet(p, 1);
-}
-
-// Commands whose own work comes with their libraries: only their frame runs.
-void Rien() {}
 
 // 0 after the refusal message when no card may be added.
 int LimiteFiches(Programme* p) {
@@ -48,9 +26,175 @@ int LimiteFiches(Programme* p) {
   return 0;
 }
 
-// 0 after the message when there is nothing to search for.
-int CriteresDefinis(Programme* p) {
-  if (CriteresValides(p)) return 1;
+// Fichier.
+
+int Nouveau(Programme* p, int) {
+  if (ProgrammeNouveauTravail(p)) return 0;
+  ProgrammeLiberer(p);
+  return 1;
+}
+
+int Ouvrir(Programme* p, int) {
+  if (ProgrammeInviteSauvegarde(p)) {
+    ProgrammeCrochet(p, 0);
+    ProgrammeOuvrir(p);
+    ProgrammeCrochet(p, 1);
+  }
+  ProgrammeFocusCourant(p);
+  return 0;
+}
+
+int Enregistrer(Programme* p, int) {
+  ProgrammeEnregistrer(p);
+  return 0;
+}
+
+int EnregistrerSous(Programme* p, int) {
+  if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 0;
+  ProgrammeCrochet(p, 0);
+  ProgrammeEnregistrerSous(p);
+  ProgrammeCrochet(p, 1);
+  ProgrammeFocusCourant(p);
+  return 0;
+}
+
+int OuvrirParDefaut(Programme* p, int) {
+  ProgrammeCrochet(p, 0);
+  Util_Dll_Definir_Ouverture_Default(p->NomFichier, p->DossierProgramme);
+  ProgrammeCrochet(p, 1);
+  return 0;
+}
+
+int ModifierUrlFichier(Programme* p, int) {
+  CommandeModifierUrlFichier(p);
+  return 0;
+}
+
+int ModifierUrlExtraWeb(Programme* p, int) {
+  CommandeModifierUrlExtraWeb(p);
+  return 0;
+}
+
+// The save-changes prompt; the export of the cards comes with its library.
+int ExporterFichesAVenir(Programme* p, int) {
+  ProgrammeInviteSauvegarde(p);
+  return 0;
+}
+
+int MiseAJour(Programme* p, int) {
+  ProgrammeCrochet(p, 0);
+  CommandeMiseAJour(p);
+  ProgrammeCrochet(p, 1);
+  return 0;
+}
+
+int Connecter(Programme* p, int) {
+  if (!ProgrammeReecrire(p)) return 0;
+  ProgrammeCrochet(p, 0);
+  CommandeConnecter(p);
+  ProgrammeCrochet(p, 1);
+  return 0;
+}
+
+int ChoisirNavigateur(Programme* p, int) {
+  if (!ProgrammeReecrire(p)) return 0;
+  ProgrammeCrochet(p, 0);
+  Util_Dll_Choisir_Navigateur(p->CheminNavigateur, p->CheminNavigateurSecours,
+                              p->DossierProgramme, p->vue.fenetre);
+  ProgrammeCrochet(p, 1);
+  return 0;
+}
+
+int Quitter(Programme* p, int) { return ProgrammeQuitter(p); }
+
+// Edition, and the press-and-hold buttons.
+
+int Edition(Programme* p, int action) {
+  CommandeEdition(p, (ActionEdit)action);
+  return 0;
+}
+
+int BoutonAppui(Programme* p, int bouton) {
+  BoutonEditionAppui(p, (BoutonEdition)bouton);
+  return 0;
+}
+
+int BoutonRelache(Programme* p, int bouton) {
+  BoutonEditionRelache(p, (BoutonEdition)bouton, 1);
+  return 0;
+}
+
+int BoutonAilleurs(Programme* p, int bouton) {
+  BoutonEditionRelache(p, (BoutonEdition)bouton, 0);
+  return 0;
+}
+
+int DefilementDebut(Programme* p, int avant) {
+  DefilementAppui(p, avant);
+  return 0;
+}
+
+// Released on the button or elsewhere: the card reached is shown either way.
+int DefilementFin(Programme* p, int avant) {
+  DefilementRelache(p, avant);
+  return 0;
+}
+
+// Gestion.
+
+int NouvelleFiche(Programme* p, int) {
+  if (!LimiteFiches(p)) return 0;
+  ProgrammeCurseur(p, p->attente);
+  CommandeNouvelleFiche(p);
+  ProgrammeCurseur(p, p->fleche);
+  return 0;
+}
+
+int Dupliquer(Programme* p, int) {
+  if (LimiteFiches(p)) CommandeDupliquer(p);
+  return 0;
+}
+
+int Supprimer(Programme* p, int) {
+  CommandeSupprimer(p);
+  return 0;
+}
+
+int Suivante(Programme* p, int) {
+  CommandeSuivante(p);
+  return 0;
+}
+
+int Precedente(Programme* p, int) {
+  CommandePrecedente(p);
+  return 0;
+}
+
+int Premiere(Programme* p, int) {
+  CommandePremiere(p);
+  return 0;
+}
+
+int Derniere(Programme* p, int) {
+  CommandeDerniere(p);
+  return 0;
+}
+
+int AllerA(Programme* p, int) {
+  CommandeAllerA(p);
+  return 0;
+}
+
+int FicheCorrespondante(Programme* p, int avant) {
+  CommandeFicheCorrespondante(p, avant);
+  return 0;
+}
+
+// Afficher and Calculer: the checks before a list or a count, which come
+// with their libraries.
+
+int CriteresAVenir(Programme* p, int) {
+  if (CriteresValides(p)) return 0;
   ProgrammeMessage(p, p->vue.fenetre,
                    "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas "
                    "correctement définis.",
@@ -58,263 +202,305 @@ int CriteresDefinis(Programme* p) {
   return 0;
 }
 
-// Hooks off, then the wait cursor and write back, then the arrow, around a
-// command that shows dialogs of its own (printing, conversions).
-template <typename Action>
-void CadreImpression(Programme* p, Action action) {
+int SelectionAVenir(Programme* p, int) {
+  SelectionComptable(p);
+  return 0;
+}
+
+// Recherche, Champ, Info, Aide and the clicks in the fields.
+
+int Criteres(Programme* p, int) {
+  CommandeCriteres(p);
+  return 0;
+}
+
+// The arrow comes back before the search, and not at all when the write
+// back failed.
+int CorrespondanceEcran(Programme* p, int premiere) {
+  ProgrammeCurseur(p, p->attente);
+  if (!ProgrammeReecrire(p)) return 0;
+  ProgrammeCurseur(p, p->fleche);
+  CommandeCorrespondanceEcran(p, premiere);
+  return 0;
+}
+
+int ChampSuivant(Programme* p, int) {
+  CommandeChamp(p);
+  return 0;
+}
+
+int Info(Programme* p, int) {
+  AfficherLvxInform(0, p->vue.fenetre);
+  ProgrammeFocusCourant(p);
+  return 0;
+}
+
+int Aide(Programme* p, int) {
+  std::string aide = std::string(p->DossierProgramme) + "\\lorvanix.hlp";
+  p->pf->aide(p->pf->ctx, p->pf->focus_actuel(p->pf->ctx), aide.c_str());
+  ProgrammeFocusCourant(p);
+  return 0;
+}
+
+int Clic(Programme* p, int champ) {
+  p->ChampCourant = p->vue.champs[champ];
+  ProgrammeFocusCourant(p);
+  return 0;
+}
+
+void Agir(Programme* p, const LigneCommande* l) {
+  if (l->action != A_VENIR) l->action(p, l->parametre);
+}
+
+// The frames. The action runs only when the write back kept the store.
+
+void CadreMagasin(Programme* p, const LigneCommande* l) {
+  ProgrammeCurseur(p, p->attente);
+  if (ProgrammeReecrire(p)) Agir(p, l);
+  ProgrammeFocusCourant(p);
+  ProgrammeCurseur(p, p->fleche);
+}
+
+void CadreConversion(Programme* p, const LigneCommande* l) {
   ProgrammeCrochet(p, 0);
   ProgrammeCurseur(p, p->attente);
   int garde = ProgrammeReecrire(p);
   ProgrammeCurseur(p, p->fleche);
-  if (garde) action();
+  if (garde) Agir(p, l);
   ProgrammeCrochet(p, 1);
 }
 
-int Fichier(Programme* p, unsigned id) {
-  switch (id) {
-    case CMD_NOUVEAU:
-      if (ProgrammeNouveauTravail(p)) return 0;
-      ProgrammeLiberer(p);
-      return 1;
-    case CMD_OUVRIR:
-    case CMD_BOUTON_OUVRIR:
-      if (ProgrammeInviteSauvegarde(p)) {
-        ProgrammeCrochet(p, 0);
-        ProgrammeOuvrir(p);
-        ProgrammeCrochet(p, 1);
-      }
-      ProgrammeFocusCourant(p);
-      return 0;
-    case CMD_ENREGISTRER:
-    case CMD_BOUTON_ENREGISTRER:
-      ProgrammeCrochet(p, 0);
-      ProgrammeEnregistrer(p);
-      ProgrammeCrochet(p, 1);
-      ProgrammeFocusCourant(p);
-      return 0;
-    case CMD_ENREGISTRER_SOUS:
-      if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 0;
-      ProgrammeCrochet(p, 0);
-      ProgrammeEnregistrerSous(p);
-      ProgrammeCrochet(p, 1);
-      ProgrammeFocusCourant(p);
-      return 0;
-    case CMD_OUVRIR_PAR_DEFAUT:
-      ProgrammeCrochet(p, 0);
-      Util_Dll_Definir_Ouverture_Default(p->NomFichier, p->DossierProgramme);
-      ProgrammeCrochet(p, 1);
-      return 0;
-    case CMD_CHOISIR_NAVIGATEUR:
-      if (!ProgrammeReecrire(p)) return 0;
-      ProgrammeCrochet(p, 0);
-      Util_Dll_Choisir_Navigateur(p->CheminNavigateur, p->CheminNavigateurSecours,
-                                  p->DossierProgramme, p->vue.fenetre);
-      ProgrammeCrochet(p, 1);
-      return 0;
-    case CMD_QUITTER:
-      return ProgrammeQuitter(p);
-  }
-  return 0;
+void CadreAttente(Programme* p, const LigneCommande* l) {
+  ProgrammeCurseur(p, p->attente);
+  if (ProgrammeReecrire(p)) Agir(p, l);
+  ProgrammeCurseur(p, p->fleche);
 }
 
 }  // namespace
+
+// One row per id; a menu item and its toolbar twin have the same frame and
+// action. Rows whose action is A_VENIR (or ends in AVenir) wait for their
+// library.
+const LigneCommande COMMANDES[] = {
+    // Fichier
+    {CMD_NOUVEAU, CADRE_PROPRE, Nouveau, 0},
+    {CMD_OUVRIR, CADRE_PROPRE, Ouvrir, 0},
+    {CMD_BOUTON_OUVRIR, CADRE_PROPRE, Ouvrir, 0},
+    {CMD_ENREGISTRER, CADRE_CROCHETS, Enregistrer, 0},
+    {CMD_BOUTON_ENREGISTRER, CADRE_CROCHETS, Enregistrer, 0},
+    {CMD_ENREGISTRER_SOUS, CADRE_PROPRE, EnregistrerSous, 0},
+    {CMD_OUVRIR_PAR_DEFAUT, CADRE_PROPRE, OuvrirParDefaut, 0},
+    {CMD_DECOUPER, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_IMPORTER_FICHIER_QUELCONQUE, CADRE_DIALOGUES, CommandeImportation,
+     IMPORT_FICHIER_QUELCONQUE},
+    {CMD_IMPORTER_PAGE, CADRE_DIALOGUES, CommandeImportation, IMPORT_PAGE},
+    {CMD_IMPORTER_COURRIEL, CADRE_DIALOGUES, CommandeImportation, IMPORT_COURRIEL},
+    {CMD_IMPORTER_DOSSIER_QUELCONQUE, CADRE_DIALOGUES, CommandeImportation,
+     IMPORT_DOSSIER_QUELCONQUE},
+    {CMD_IMPORTER_DOSSIER_HTML, CADRE_DIALOGUES, CommandeImportation, IMPORT_DOSSIER_HTML},
+    {CMD_IMPORTER_FAVORIS, CADRE_DIALOGUES, CommandeImportation, IMPORT_FAVORIS},
+    {CMD_IMPORTER_SIGNETS, CADRE_DIALOGUES, CommandeImportation, IMPORT_SIGNETS},
+    {CMD_EXPORTER_FICHES, CADRE_DIALOGUES, ExporterFichesAVenir, 0},
+    {CMD_EXPORTER_PAGE_LIENS, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_EXPORTER_LISTE_EMAIL, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_EXPORTER_TEXTE, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_CREER_FICHE_FICHIER, CADRE_DIALOGUES, CommandeImportation, IMPORT_CREER_FICHE_FICHIER},
+    {CMD_MODIFIER_URL_FICHIER, CADRE_DIALOGUES, ModifierUrlFichier, 0},
+    {CMD_CREER_FICHE_EXTRA_WEB, CADRE_DIALOGUES, CommandeImportation,
+     IMPORT_CREER_FICHE_EXTRA_WEB},
+    {CMD_MODIFIER_URL_EXTRA_WEB, CADRE_DIALOGUES, ModifierUrlExtraWeb, 0},
+    {CMD_FICHES_EXTRA_WEB_DOSSIER, CADRE_DIALOGUES, CommandeImportation,
+     IMPORT_FICHES_EXTRA_WEB_DOSSIER},
+    {CMD_MISE_A_JOUR, CADRE_PROPRE, MiseAJour, 0},
+    {CMD_MISE_A_JOUR_BIS, CADRE_PROPRE, MiseAJour, 0},
+    {CMD_CONNECTER, CADRE_PROPRE, Connecter, 0},
+    {CMD_BOUTON_CONNECTER, CADRE_PROPRE, Connecter, 0},
+    {CMD_CHOISIR_NAVIGATEUR, CADRE_PROPRE, ChoisirNavigateur, 0},
+    {CMD_QUITTER, CADRE_PROPRE, Quitter, 0},
+
+    // Impression
+    {CMD_IMPRIMER_FICHES, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_BOUTON_IMPRIMER, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_IMPRIMER_NOMS, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_IMPRIMER_URL, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_IMPRIMER_RUBRIQUES, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_IMPRIMER_MOTS_CLES, CADRE_IMPRESSION, A_VENIR, 0},
+    {CMD_CONFIGURER_IMPRESSION, CADRE_CROCHETS, A_VENIR, 0},
+
+    // Edition
+    {CMD_ANNULER, CADRE_PROPRE, Edition, EDIT_ANNULER},
+    {CMD_COUPER, CADRE_PROPRE, Edition, EDIT_COUPER},
+    {CMD_COPIER, CADRE_PROPRE, Edition, EDIT_COPIER},
+    {CMD_COLLER, CADRE_PROPRE, Edition, EDIT_COLLER},
+
+    // Gestion
+    {CMD_NOUVELLE_FICHE, CADRE_PROPRE, NouvelleFiche, 0},
+    {CMD_BOUTON_NOUVELLE_FICHE, CADRE_PROPRE, NouvelleFiche, 0},
+    {CMD_DUPLIQUER, CADRE_PROPRE, Dupliquer, 0},
+    {CMD_BOUTON_DUPLIQUER, CADRE_PROPRE, Dupliquer, 0},
+    {CMD_SUPPRIMER, CADRE_PROPRE, Supprimer, 0},
+    {CMD_BOUTON_SUPPRIMER, CADRE_PROPRE, Supprimer, 0},
+    {CMD_FICHE_SUIVANTE, CADRE_PROPRE, Suivante, 0},
+    {CMD_BOUTON_SUIVANTE, CADRE_PROPRE, Suivante, 0},
+    {CMD_FICHE_PRECEDENTE, CADRE_PROPRE, Precedente, 0},
+    {CMD_BOUTON_PRECEDENTE, CADRE_PROPRE, Precedente, 0},
+    {CMD_RECHERCHE_SUIVANTE, CADRE_PROPRE, FicheCorrespondante, 1},
+    {CMD_BOUTON_RECHERCHE_SUIVANTE, CADRE_PROPRE, FicheCorrespondante, 1},
+    {CMD_RECHERCHE_PRECEDENTE, CADRE_PROPRE, FicheCorrespondante, 0},
+    {CMD_BOUTON_RECHERCHE_PRECEDENTE, CADRE_PROPRE, FicheCorrespondante, 0},
+    {CMD_MARQUEE_SUIVANTE, CADRE_ATTENTE, MarquageFicheMarquee, 1},
+    {CMD_BOUTON_MARQUEE_SUIVANTE, CADRE_ATTENTE, MarquageFicheMarquee, 1},
+    {CMD_MARQUEE_PRECEDENTE, CADRE_ATTENTE, MarquageFicheMarquee, 0},
+    {CMD_BOUTON_MARQUEE_PRECEDENTE, CADRE_ATTENTE, MarquageFicheMarquee, 0},
+    {CMD_PREMIERE_FICHE, CADRE_PROPRE, Premiere, 0},
+    {CMD_DERNIERE_FICHE, CADRE_PROPRE, Derniere, 0},
+    {CMD_ALLER_A, CADRE_PROPRE, AllerA, 0},
+    {CMD_TRIER_NOMS, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_TRIER_URL, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_TRIER_RUBRIQUES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_CONVERTIR_VERS_NAVIGATEUR, CADRE_CONVERSION, A_VENIR, 0},
+    {CMD_CONVERTIR_VERS_EXTRA_WEB, CADRE_CONVERSION, A_VENIR, 0},
+    {CMD_CONVERTIR_REMPLACER, CADRE_CONVERSION, A_VENIR, 0},
+    {CMD_CONVERTIR_AJOUTER, CADRE_CONVERSION, A_VENIR, 0},
+    {CMD_CONVERTIR_SUPPRIMER, CADRE_CONVERSION, A_VENIR, 0},
+
+    // Marquage
+    {CMD_BASCULER_FICHE_ECRAN, CADRE_PROPRE, MarquageFicheEcran, 0},
+    {CMD_CASE_MARQUAGE, CADRE_PROPRE, MarquageFicheEcran, 0},
+    {CMD_BASCULER_TOUT, CADRE_MAGASIN, MarquageTout, ACTION_BASCULER},
+    {CMD_MARQUER_TOUT, CADRE_MAGASIN, MarquageTout, ACTION_MARQUER},
+    {CMD_DEMARQUER_TOUT, CADRE_MAGASIN, MarquageTout, ACTION_SUPPRIMER},
+    {CMD_BOUTON_DEMARQUER_TOUT, CADRE_MAGASIN, MarquageTout, ACTION_SUPPRIMER},
+    {CMD_BASCULER_FICHES, CADRE_MAGASIN, MarquagePlage, ACTION_BASCULER},
+    {CMD_MARQUER_FICHES, CADRE_MAGASIN, MarquagePlage, ACTION_MARQUER},
+    {CMD_DEMARQUER_FICHES, CADRE_MAGASIN, MarquagePlage, ACTION_SUPPRIMER},
+    {CMD_BASCULER_RECHERCHE, CADRE_MAGASIN, MarquageRecherche, ACTION_BASCULER},
+    {CMD_MARQUER_RECHERCHE, CADRE_MAGASIN, MarquageRecherche, ACTION_MARQUER},
+    {CMD_DEMARQUER_RECHERCHE, CADRE_MAGASIN, MarquageRecherche, ACTION_SUPPRIMER},
+    {CMD_BASCULER_NOMS_DOUBLES, CADRE_MAGASIN, MarquageDoublonsNom, ACTION_BASCULER},
+    {CMD_MARQUER_NOMS_DOUBLES, CADRE_MAGASIN, MarquageDoublonsNom, ACTION_MARQUER},
+    {CMD_DEMARQUER_NOMS_DOUBLES, CADRE_MAGASIN, MarquageDoublonsNom, ACTION_SUPPRIMER},
+    {CMD_BASCULER_URL_DOUBLES, CADRE_MAGASIN, MarquageDoublonsUrl, ACTION_BASCULER},
+    {CMD_MARQUER_URL_DOUBLES, CADRE_MAGASIN, MarquageDoublonsUrl, ACTION_MARQUER},
+    {CMD_DEMARQUER_URL_DOUBLES, CADRE_MAGASIN, MarquageDoublonsUrl, ACTION_SUPPRIMER},
+    {CMD_BASCULER_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsCible, ACTION_BASCULER},
+    {CMD_MARQUER_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsCible, ACTION_MARQUER},
+    {CMD_DEMARQUER_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsCible, ACTION_SUPPRIMER},
+    {CMD_BASCULER_FINS_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsFinCible, ACTION_BASCULER},
+    {CMD_MARQUER_FINS_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsFinCible, ACTION_MARQUER},
+    {CMD_DEMARQUER_FINS_CIBLES_DOUBLES, CADRE_MAGASIN, MarquageDoublonsFinCible,
+     ACTION_SUPPRIMER},
+    {CMD_BASCULER_INCOMPLETES, CADRE_MAGASIN, MarquageIncompletes, ACTION_BASCULER},
+    {CMD_MARQUER_INCOMPLETES, CADRE_MAGASIN, MarquageIncompletes, ACTION_MARQUER},
+    {CMD_DEMARQUER_INCOMPLETES, CADRE_MAGASIN, MarquageIncompletes, ACTION_SUPPRIMER},
+    {CMD_BASCULER_EXTRA_WEB_INVALIDES, CADRE_MAGASIN, MarquageExtraWebInvalides,
+     ACTION_BASCULER},
+    {CMD_MARQUER_EXTRA_WEB_INVALIDES, CADRE_MAGASIN, MarquageExtraWebInvalides, ACTION_MARQUER},
+    {CMD_DEMARQUER_EXTRA_WEB_INVALIDES, CADRE_MAGASIN, MarquageExtraWebInvalides,
+     ACTION_SUPPRIMER},
+
+    // Afficher
+    {CMD_AFFICHER_NOMS, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_NOMS_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_NOMS_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
+    {CMD_AFFICHER_URL, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_URL_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_URL_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
+    {CMD_AFFICHER_CIBLES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_CIBLES_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_CIBLES_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
+    {CMD_AFFICHER_FINS_CIBLES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_FINS_CIBLES_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_FINS_CIBLES_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
+    {CMD_AFFICHER_RUBRIQUES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_AFFICHER_MOTS_CLES, CADRE_MAGASIN, A_VENIR, 0},
+
+    // Calculer
+    {CMD_COMPTE_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
+    {CMD_COMPTE_INCOMPLETES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_NOM_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_URL_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_RUBRIQUE_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_SELECTION, CADRE_MAGASIN, SelectionAVenir, 0},
+    {CMD_TAILLE_TRAVAIL, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_NOMBRE_RUBRIQUES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_NOMBRE_MOTS_CLES, CADRE_MAGASIN, A_VENIR, 0},
+
+    // Recherche, and the plain items of the menu bar
+    {CMD_CRITERES, CADRE_PROPRE, Criteres, 0},
+    {CMD_BOUTON_CRITERES, CADRE_PROPRE, Criteres, 0},
+    {CMD_CORRESPONDANCE_PREMIERE, CADRE_PROPRE, CorrespondanceEcran, 1},
+    {CMD_CORRESPONDANCE_SUIVANTE, CADRE_PROPRE, CorrespondanceEcran, 0},
+    {CMD_CHAMP, CADRE_PROPRE, ChampSuivant, 0},
+    {CMD_INFO, CADRE_PROPRE, Info, 0},
+    {CMD_AIDE, CADRE_PROPRE, Aide, 0},
+
+    // Posted by the mouse hook
+    {CMD_CLIC_NOM, CADRE_PROPRE, Clic, CHAMP_NOM},
+    {CMD_CLIC_URL, CADRE_PROPRE, Clic, CHAMP_URL},
+    {CMD_CLIC_RUBRIQUE, CADRE_PROPRE, Clic, CHAMP_RUBRIQUE},
+    {CMD_CLIC_MOTS_CLES, CADRE_PROPRE, Clic, CHAMP_MOTS_CLES},
+    {CMD_CLIC_NOTES, CADRE_PROPRE, Clic, CHAMP_NOTES},
+    {CMD_COUPER_APPUI, CADRE_PROPRE, BoutonAppui, BOUTON_COUPER},
+    {CMD_COUPER_RELACHE, CADRE_PROPRE, BoutonRelache, BOUTON_COUPER},
+    {CMD_COUPER_AILLEURS, CADRE_PROPRE, BoutonAilleurs, BOUTON_COUPER},
+    {CMD_COPIER_APPUI, CADRE_PROPRE, BoutonAppui, BOUTON_COPIER},
+    {CMD_COPIER_RELACHE, CADRE_PROPRE, BoutonRelache, BOUTON_COPIER},
+    {CMD_COPIER_AILLEURS, CADRE_PROPRE, BoutonAilleurs, BOUTON_COPIER},
+    {CMD_COLLER_APPUI, CADRE_PROPRE, BoutonAppui, BOUTON_COLLER},
+    {CMD_COLLER_RELACHE, CADRE_PROPRE, BoutonRelache, BOUTON_COLLER},
+    {CMD_COLLER_AILLEURS, CADRE_PROPRE, BoutonAilleurs, BOUTON_COLLER},
+    {CMD_AVANCER_APPUI, CADRE_PROPRE, DefilementDebut, 1},
+    {CMD_AVANCER_RELACHE, CADRE_PROPRE, DefilementFin, 1},
+    {CMD_AVANCER_AILLEURS, CADRE_PROPRE, DefilementFin, 1},
+    {CMD_RECULER_APPUI, CADRE_PROPRE, DefilementDebut, 0},
+    {CMD_RECULER_RELACHE, CADRE_PROPRE, DefilementFin, 0},
+    {CMD_RECULER_AILLEURS, CADRE_PROPRE, DefilementFin, 0},
+};
+
+const size_t NB_COMMANDES = sizeof COMMANDES / sizeof COMMANDES[0];
+
+const LigneCommande* CommandeLigne(unsigned id) {
+  for (const LigneCommande& l : COMMANDES)
+    if (l.id == id) return &l;
+  return nullptr;
+}
 
 int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
   if (notification == NOTIFICATION_FOCUS) {
     for (Poignee champ : p->vue.champs)
       if (champ == source) p->ChampCourant = champ;
   }
-  if (id < CMD_PREMIERE || id > CMD_DERNIERE) return 0;
-  switch (id) {
-    case CMD_NOUVEAU:
-    case CMD_OUVRIR:
-    case CMD_BOUTON_OUVRIR:
-    case CMD_ENREGISTRER:
-    case CMD_BOUTON_ENREGISTRER:
-    case CMD_ENREGISTRER_SOUS:
-    case CMD_OUVRIR_PAR_DEFAUT:
-    case CMD_CHOISIR_NAVIGATEUR:
-    case CMD_QUITTER:
-      return Fichier(p, id);
-
-    // Data files of subsets, exports.
-    case CMD_DECOUPER:
-    case 380: case 341: case 573:
-      CadreD(p, Rien);
-      return 0;
-
-    // Imports and Répertorier.
-    case CMD_IMPORTER_FICHIER_QUELCONQUE:
-    case CMD_IMPORTER_PAGE:
-    case CMD_IMPORTER_COURRIEL:
-    case CMD_IMPORTER_DOSSIER_QUELCONQUE:
-    case CMD_IMPORTER_DOSSIER_HTML:
-    case CMD_IMPORTER_FAVORIS:
-    case CMD_IMPORTER_SIGNETS:
-    case CMD_CREER_FICHE_FICHIER:
-    case CMD_CREER_FICHE_EXTRA_WEB:
-    case CMD_FICHES_EXTRA_WEB_DOSSIER:
-      CadreD(p, [p, id] { CommandeImportation(p, id); });
-      return 0;
-    case CMD_MODIFIER_URL_FICHIER:
-      CadreD(p, [p] { CommandeModifierUrlFichier(p); });
-      return 0;
-    case CMD_MODIFIER_URL_EXTRA_WEB:
-      CadreD(p, [p] { CommandeModifierUrlExtraWeb(p); });
-      return 0;
-    case CMD_EXPORTER_FICHES:
-      CadreD(p, [p] { ProgrammeInviteSauvegarde(p); });
-      return 0;
-    case CMD_MISE_A_JOUR:
-    case CMD_MISE_A_JOUR_BIS:
+  const LigneCommande* l = CommandeLigne(id);
+  if (!l) return 0;
+  switch (l->cadre) {
+    case CADRE_MAGASIN:
+      CadreMagasin(p, l);
+      break;
+    case CADRE_DIALOGUES:
       ProgrammeCrochet(p, 0);
-      CommandeMiseAJour(p);
+      CadreMagasin(p, l);
       ProgrammeCrochet(p, 1);
-      return 0;
-    case CMD_CONNECTER:
-    case CMD_BOUTON_CONNECTER:
-      if (!ProgrammeReecrire(p)) return 0;
-      ProgrammeCrochet(p, 0);
-      CommandeConnecter(p);
-      ProgrammeCrochet(p, 1);
-      return 0;
-
-    // Printing.
-    case CMD_IMPRIMER_FICHES:
-    case CMD_BOUTON_IMPRIMER:
-    case 377: case 378: case 376: case 379:
-      CadreImpression(p, Rien);
+      break;
+    case CADRE_CONVERSION:
+      CadreConversion(p, l);
+      break;
+    case CADRE_IMPRESSION:
+      CadreConversion(p, l);
       ProgrammeFocusCourant(p);
-      return 0;
-    case CMD_CONFIGURER_IMPRESSION:
+      break;
+    case CADRE_ATTENTE:
+      CadreAttente(p, l);
+      break;
+    case CADRE_CROCHETS:
       ProgrammeCrochet(p, 0);
+      Agir(p, l);
       ProgrammeCrochet(p, 1);
       ProgrammeFocusCourant(p);
-      return 0;
-
-    // Edition.
-    case CMD_ANNULER: CommandeEdition(p, EDIT_ANNULER); return 0;
-    case CMD_COUPER: CommandeEdition(p, EDIT_COUPER); return 0;
-    case CMD_COPIER: CommandeEdition(p, EDIT_COPIER); return 0;
-    case CMD_COLLER: CommandeEdition(p, EDIT_COLLER); return 0;
-
-    // Gestion.
-    case CMD_NOUVELLE_FICHE:
-    case CMD_BOUTON_NOUVELLE_FICHE:
-      if (!LimiteFiches(p)) return 0;
-      ProgrammeCurseur(p, p->attente);
-      CommandeNouvelleFiche(p);
-      ProgrammeCurseur(p, p->fleche);
-      return 0;
-    case CMD_DUPLIQUER:
-    case CMD_BOUTON_DUPLIQUER:
-      if (LimiteFiches(p)) CommandeDupliquer(p);
-      return 0;
-    case CMD_SUPPRIMER:
-    case CMD_BOUTON_SUPPRIMER: CommandeSupprimer(p); return 0;
-    case CMD_FICHE_SUIVANTE:
-    case CMD_BOUTON_SUIVANTE: CommandeSuivante(p); return 0;
-    case CMD_FICHE_PRECEDENTE:
-    case CMD_BOUTON_PRECEDENTE: CommandePrecedente(p); return 0;
-    case CMD_PREMIERE_FICHE: CommandePremiere(p); return 0;
-    case CMD_DERNIERE_FICHE: CommandeDerniere(p); return 0;
-    case CMD_ALLER_A: CommandeAllerA(p); return 0;
-    case CMD_RECHERCHE_SUIVANTE:
-    case CMD_BOUTON_RECHERCHE_SUIVANTE:
-      CommandeFicheCorrespondante(p, 1);
-      return 0;
-    case CMD_RECHERCHE_PRECEDENTE:
-    case CMD_BOUTON_RECHERCHE_PRECEDENTE:
-      CommandeFicheCorrespondante(p, 0);
-      return 0;
-    case CMD_MARQUEE_SUIVANTE:
-    case CMD_BOUTON_MARQUEE_SUIVANTE:
-    case CMD_MARQUEE_PRECEDENTE:
-    case CMD_BOUTON_MARQUEE_PRECEDENTE:
-      // The edited card is stored before another one is shown.
-      ProgrammeCurseur(p, p->attente);
-      if (ProgrammeReecrire(p)) CommandeMarquage(p, id);
-      ProgrammeCurseur(p, p->fleche);
-      return 0;
-    case 365: case 370: case 375:
-      CadreS(p, Rien);
-      return 0;
-    case 526: case 536: case 544: case 572: case 677:
-      CadreImpression(p, Rien);
-      return 0;
-
-    // Marquage.
-    case CMD_BASCULER_FICHE_ECRAN:
-    case CMD_CASE_MARQUAGE:
-      CommandeMarquage(p, id);
-      return 0;
-    case 332: case 333: case 324: case CMD_BOUTON_DEMARQUER_TOUT:
-    case 338: case 334: case 346: case 353: case 306: case 412:
-    case 351: case 352: case 354: case 347: case 348: case 349:
-    case 530: case 531: case 532: case 541: case 542: case 543:
-    case 366: case 413: case 475: case 691: case 692: case 693:
-      CadreS(p, [p, id] { CommandeMarquage(p, id); });
-      return 0;
-
-    // Afficher and Calculer.
-    case 641: case 644: case 642: case 405: case 533: case 535: case 537: case 539:
-    case 645: case 657:
-    case 686: case 688: case 690: case 695: case 696: case 345: case 350: case 355:
-      CadreS(p, Rien);
-      return 0;
-    case 643: case 404: case 534: case 538: case 687:
-      CadreS(p, [p] { CriteresDefinis(p); });
-      return 0;
-    case CMD_COMPTE_SELECTION:
-      CadreS(p, [p] { SelectionComptable(p); });
-      return 0;
-
-    // Recherche.
-    case CMD_CRITERES:
-    case CMD_BOUTON_CRITERES:
-      CommandeCriteres(p);
-      return 0;
-    case CMD_CORRESPONDANCE_PREMIERE:
-    case CMD_CORRESPONDANCE_SUIVANTE:
-      ProgrammeCurseur(p, p->attente);
-      if (!ProgrammeReecrire(p)) return 0;
-      ProgrammeCurseur(p, p->fleche);
-      CommandeCorrespondanceEcran(p, id == CMD_CORRESPONDANCE_PREMIERE);
-      return 0;
-
-    case CMD_CHAMP: CommandeChamp(p); return 0;
-    case CMD_INFO:
-      AfficherLvxInform(0, p->vue.fenetre);
-      ProgrammeFocusCourant(p);
-      return 0;
-    case CMD_AIDE: {
-      std::string aide = std::string(p->DossierProgramme) + "\\lorvanix.hlp";
-      p->pf->aide(p->pf->ctx, p->pf->focus_actuel(p->pf->ctx), aide.c_str());
-      ProgrammeFocusCourant(p);
-      return 0;
-    }
-  }
-  if (id >= CMD_CLIC_NOM && id <= CMD_CLIC_NOTES) {
-    p->ChampCourant = p->vue.champs[id - CMD_CLIC_NOM];
-    ProgrammeFocusCourant(p);
-    return 0;
-  }
-  switch (id) {
-    case CMD_COUPER_APPUI: BoutonEditionAppui(p, BOUTON_COUPER); break;
-    case CMD_COUPER_RELACHE: BoutonEditionRelache(p, BOUTON_COUPER, 1); break;
-    case CMD_COUPER_AILLEURS: BoutonEditionRelache(p, BOUTON_COUPER, 0); break;
-    case CMD_COPIER_APPUI: BoutonEditionAppui(p, BOUTON_COPIER); break;
-    case CMD_COPIER_RELACHE: BoutonEditionRelache(p, BOUTON_COPIER, 1); break;
-    case CMD_COPIER_AILLEURS: BoutonEditionRelache(p, BOUTON_COPIER, 0); break;
-    case CMD_COLLER_APPUI: BoutonEditionAppui(p, BOUTON_COLLER); break;
-    case CMD_COLLER_RELACHE: BoutonEditionRelache(p, BOUTON_COLLER, 1); break;
-    case CMD_COLLER_AILLEURS: BoutonEditionRelache(p, BOUTON_COLLER, 0); break;
-    case CMD_AVANCER_APPUI: DefilementAppui(p, 1); break;
-    case CMD_AVANCER_RELACHE:
-    case CMD_AVANCER_AILLEURS: DefilementRelache(p, 1); break;
-    case CMD_RECULER_APPUI: DefilementAppui(p, 0); break;
-    case CMD_RECULER_RELACHE:
-    case CMD_RECULER_AILLEURS: DefilementRelache(p, 0); break;
+      break;
+    case CADRE_PROPRE:
+      return l->action(p, l->parametre);
   }
   return 0;
 }

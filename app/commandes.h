@@ -1,90 +1,45 @@
-// Command ids of the menu, the toolbar and the hooks.
+// The command table: every id the main window dispatches, the frame that
+// wraps it and the action that runs inside.
 #pragma once
+#include <cstddef>
 
-enum Commande : unsigned {
-  CMD_PREMIERE = 306,  // ids from here to CMD_DERNIERE are dispatched
-  CMD_OUVRIR_PAR_DEFAUT = 307,
-  CMD_QUITTER = 308,
-  CMD_INFO = 309,
-  CMD_AIDE = 310,
-  CMD_COUPER = 311,
-  CMD_COPIER = 312,
-  CMD_COLLER = 313,
-  CMD_DUPLIQUER = 314,
-  CMD_SUPPRIMER = 315,
-  CMD_NOUVELLE_FICHE = 316,
-  CMD_FICHE_SUIVANTE = 317,
-  CMD_FICHE_PRECEDENTE = 318,
-  CMD_CRITERES = 319,
-  CMD_RECHERCHE_PRECEDENTE = 320,
-  CMD_RECHERCHE_SUIVANTE = 321,
-  CMD_CHAMP = 322,
-  CMD_EXPORTER_FICHES = 323,
-  CMD_ANNULER = 330,
-  CMD_IMPORTER_COURRIEL = 331,
-  CMD_PREMIERE_FICHE = 335,
-  CMD_IMPORTER_FICHIER_QUELCONQUE = 336,
-  CMD_IMPORTER_DOSSIER_QUELCONQUE = 337,
-  CMD_DERNIERE_FICHE = 340,
-  CMD_DECOUPER = 356,
-  CMD_MISE_A_JOUR = 358,
-  CMD_MISE_A_JOUR_BIS = 357,
-  CMD_COMPTE_SELECTION = 360,
-  CMD_MODIFIER_URL_FICHIER = 363,
-  CMD_MODIFIER_URL_EXTRA_WEB = 364,
-  CMD_IMPORTER_PAGE = 387,
-  CMD_IMPORTER_DOSSIER_HTML = 395,
-  CMD_IMPORTER_SIGNETS = 407,
-  CMD_FICHES_EXTRA_WEB_DOSSIER = 409,
-  CMD_CREER_FICHE_FICHIER = 410,
-  CMD_CREER_FICHE_EXTRA_WEB = 411,
-  CMD_IMPRIMER_FICHES = 419,
-  CMD_CONFIGURER_IMPRESSION = 418,
-  CMD_OUVRIR = 414,
-  CMD_ENREGISTRER_SOUS = 415,
-  CMD_ENREGISTRER = 416,
-  CMD_NOUVEAU = 417,
-  CMD_BOUTON_NOUVELLE_FICHE = 420,
-  CMD_BOUTON_SUIVANTE = 422,
-  CMD_BOUTON_PRECEDENTE = 423,
-  CMD_BOUTON_CRITERES = 424,
-  CMD_BOUTON_SUPPRIMER = 427,
-  CMD_BOUTON_RECHERCHE_PRECEDENTE = 428,
-  CMD_BOUTON_RECHERCHE_SUIVANTE = 429,
-  CMD_BOUTON_DUPLIQUER = 437,
-  CMD_CONNECTER = 469,
-  CMD_BOUTON_CONNECTER = 468,
-  CMD_CHOISIR_NAVIGATEUR = 467,
-  CMD_BOUTON_IMPRIMER = 489,
-  CMD_BOUTON_OUVRIR = 490,
-  CMD_BOUTON_ENREGISTRER = 491,
-  CMD_CASE_MARQUAGE = 623,
-  CMD_MARQUEE_PRECEDENTE = 625,
-  CMD_MARQUEE_SUIVANTE = 626,
-  CMD_BOUTON_MARQUEE_PRECEDENTE = 627,
-  CMD_BOUTON_MARQUEE_SUIVANTE = 628,
-  CMD_BOUTON_DEMARQUER_TOUT = 629,
-  CMD_CORRESPONDANCE_PREMIERE = 635,
-  CMD_CORRESPONDANCE_SUIVANTE = 636,
-  CMD_ALLER_A = 637,
-  CMD_BASCULER_FICHE_ECRAN = 685,
-  CMD_IMPORTER_FAVORIS = 689,
-  CMD_CLIC_NOM = 701,  // to 705: a click in one of the five fields
-  CMD_CLIC_NOTES = 705,
-  CMD_COUPER_APPUI = 706,  // to 720: the press-and-hold buttons
-  CMD_COUPER_RELACHE = 707,
-  CMD_COUPER_AILLEURS = 708,
-  CMD_COPIER_APPUI = 709,
-  CMD_COPIER_RELACHE = 710,
-  CMD_COPIER_AILLEURS = 711,
-  CMD_COLLER_APPUI = 712,
-  CMD_COLLER_RELACHE = 713,
-  CMD_COLLER_AILLEURS = 714,
-  CMD_AVANCER_APPUI = 715,
-  CMD_AVANCER_RELACHE = 716,
-  CMD_AVANCER_AILLEURS = 717,
-  CMD_RECULER_APPUI = 718,
-  CMD_RECULER_RELACHE = 719,
-  CMD_RECULER_AILLEURS = 720,
-  CMD_DERNIERE = 720,
+#include "app/lorvanix_ids.h"
+#include "programme.h"
+
+enum Cadre {
+  // Wait cursor, write back, the action, focus to the current field, arrow.
+  CADRE_MAGASIN,
+  // The same with the hooks off around it, for the library dialogs.
+  CADRE_DIALOGUES,
+  // Hooks off, wait cursor, write back, arrow, the action, hooks on (the
+  // conversions show their own dialogs and cursor).
+  CADRE_CONVERSION,
+  // The conversion frame, then the focus to the current field.
+  CADRE_IMPRESSION,
+  // Wait cursor, write back, the action, arrow: the action places the focus.
+  CADRE_ATTENTE,
+  // Hooks off around the action, then the focus to the current field.
+  CADRE_CROCHETS,
+  // The action takes every step itself.
+  CADRE_PROPRE,
 };
+
+// An action gets its row's parametre; 1 when the main window must now be
+// destroyed (only the actions of CADRE_PROPRE may say so).
+typedef int (*ActionCommande)(Programme* p, int parametre);
+
+// The command's library is still to come: only its frame runs.
+constexpr ActionCommande A_VENIR = nullptr;
+
+struct LigneCommande {
+  unsigned id;
+  Cadre cadre;
+  ActionCommande action;
+  int parametre;  // which variant of the action: field, direction, mark action...
+};
+
+extern const LigneCommande COMMANDES[];
+extern const size_t NB_COMMANDES;
+
+// The row of id, null when id is not dispatched: such an id does nothing.
+const LigneCommande* CommandeLigne(unsigned id);

@@ -2,21 +2,9 @@
 #pragma once
 #include <cstdint>
 
-enum : uint32_t { LONGUEUR_EXPRESSION_MAX = 146 };
+#include "app/lorvanix_ids.h"
 
-// Check box ids of RECHERCHEBOX, in the order of the flags below.
-enum : unsigned {
-  ID_CRITERE_NOMS = 430,
-  ID_CRITERE_URL = 432,
-  ID_CRITERE_RUBRIQUES = 433,
-  ID_CRITERE_MOTS_CLES = 434,
-  ID_CRITERE_NOTES = 435,
-  ID_CRITERE_CASSE = 495,
-  ID_CRITERE_EXACTITUDE = 658,
-  ID_CRITERE_TOTAL_CHAMP = 459,
-  ID_CRITERE_DEBUT_CHAMP = 361,
-  ID_CRITERE_EXPRESSION = 436,
-};
+enum : uint32_t { LONGUEUR_EXPRESSION_MAX = 146 };
 
 struct DialogueCriteres {
   // Noms, URL, Rubriques, Mots clés, Notes, case, exactness, whole field,
@@ -25,6 +13,7 @@ struct DialogueCriteres {
   char expression[LONGUEUR_EXPRESSION_MAX + 1];
 };
 
+// Check box ids of RECHERCHEBOX, in the order of the flags.
 extern const unsigned IDS_CRITERES[9];
 
 // A click on one of the nine boxes: toggles its flag; ticking exactness or

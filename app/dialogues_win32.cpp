@@ -3,6 +3,7 @@
 #include "dialogues_win32.h"
 
 #include "app/criteres.h"
+#include "app/lorvanix_ids.h"
 
 namespace {
 
@@ -17,19 +18,19 @@ struct Textes {
 
 HINSTANCE Programme() { return GetModuleHandleA(nullptr); }
 
-// "Aller à la fiche...": edit 640, OK 639, Annuler 638.
+// "Aller à la fiche...".
 INT_PTR CALLBACK ProcedureAller(HWND d, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_INITDIALOG:
       SetWindowLongPtrA(d, DWLP_USER, l);
-      SetFocus(GetDlgItem(d, 640));
+      SetFocus(GetDlgItem(d, IDC_ALLER_NUMERO));
       return FALSE;
     case WM_COMMAND: {
       Textes* t = (Textes*)GetWindowLongPtrA(d, DWLP_USER);
-      if (LOWORD(w) == 639 || LOWORD(w) == IDOK) {
-        GetDlgItemTextA(d, 640, t->premier, (int)t->taille);
+      if (LOWORD(w) == IDC_ALLER_OK || LOWORD(w) == IDOK) {
+        GetDlgItemTextA(d, IDC_ALLER_NUMERO, t->premier, (int)t->taille);
         EndDialog(d, 1);
-      } else if (LOWORD(w) == 638 || LOWORD(w) == IDCANCEL) {
+      } else if (LOWORD(w) == IDC_ALLER_ANNULER || LOWORD(w) == IDCANCEL) {
         EndDialog(d, 0);
       }
       return TRUE;
@@ -45,21 +46,21 @@ int DialogueAller(void*, Poignee proprietaire, char* texte, uint32_t taille) {
                          (LPARAM)&t) == 1;
 }
 
-// DEAFICHEBOX: edits 342 and 343, OK 339, Annuler 344.
+// DEAFICHEBOX: a range of card numbers.
 INT_PTR CALLBACK ProcedurePlage(HWND d, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_INITDIALOG:
       SetWindowLongPtrA(d, DWLP_USER, l);
       SetWindowTextA(d, ((Textes*)l)->titre);
-      SetFocus(GetDlgItem(d, 342));
+      SetFocus(GetDlgItem(d, IDC_PLAGE_DE));
       return FALSE;
     case WM_COMMAND: {
       Textes* t = (Textes*)GetWindowLongPtrA(d, DWLP_USER);
-      if (LOWORD(w) == 339 || LOWORD(w) == IDOK) {
-        GetDlgItemTextA(d, 342, t->premier, (int)t->taille);
-        GetDlgItemTextA(d, 343, t->second, (int)t->taille);
+      if (LOWORD(w) == IDC_PLAGE_OK || LOWORD(w) == IDOK) {
+        GetDlgItemTextA(d, IDC_PLAGE_DE, t->premier, (int)t->taille);
+        GetDlgItemTextA(d, IDC_PLAGE_A, t->second, (int)t->taille);
         EndDialog(d, 1);
-      } else if (LOWORD(w) == 344 || LOWORD(w) == IDCANCEL) {
+      } else if (LOWORD(w) == IDC_PLAGE_ANNULER || LOWORD(w) == IDCANCEL) {
         EndDialog(d, 0);
       }
       return TRUE;
@@ -81,8 +82,8 @@ void MontrerCriteres(HWND d, const DialogueCriteres* c) {
     CheckDlgButton(d, IDS_CRITERES[i], c->drapeaux[i] ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// RECHERCHEBOX: nine boxes, the expression 436, Couper 461, Copier 462,
-// Coller 463, OK 496, Annuler 460.
+// RECHERCHEBOX: nine boxes, the expression and its Couper, Copier and
+// Coller buttons.
 INT_PTR CALLBACK ProcedureCriteres(HWND d, UINT message, WPARAM w, LPARAM l) {
   DialogueCriteres* c = (DialogueCriteres*)GetWindowLongPtrA(d, DWLP_USER);
   switch (message) {
@@ -90,22 +91,26 @@ INT_PTR CALLBACK ProcedureCriteres(HWND d, UINT message, WPARAM w, LPARAM l) {
       SetWindowLongPtrA(d, DWLP_USER, l);
       c = (DialogueCriteres*)l;
       MontrerCriteres(d, c);
-      SetDlgItemTextA(d, ID_CRITERE_EXPRESSION, c->expression);
+      SetDlgItemTextA(d, IDC_CRITERE_EXPRESSION, c->expression);
       PostMessageA(d, MESSAGE_FOCUS_EXPRESSION, 0, 0);
       return TRUE;
     case MESSAGE_FOCUS_EXPRESSION:
-      SetFocus(GetDlgItem(d, ID_CRITERE_EXPRESSION));
+      SetFocus(GetDlgItem(d, IDC_CRITERE_EXPRESSION));
       return TRUE;
     case WM_COMMAND: {
       unsigned id = LOWORD(w);
-      HWND expression = GetDlgItem(d, ID_CRITERE_EXPRESSION);
-      if (id == 461 || id == 462 || id == 463) {
-        SendMessageA(expression, id == 461 ? WM_CUT : id == 462 ? WM_COPY : WM_PASTE, 0, 0);
+      HWND expression = GetDlgItem(d, IDC_CRITERE_EXPRESSION);
+      if (id == IDC_CRITERE_COUPER || id == IDC_CRITERE_COPIER || id == IDC_CRITERE_COLLER) {
+        SendMessageA(expression,
+                     id == IDC_CRITERE_COUPER   ? WM_CUT
+                     : id == IDC_CRITERE_COPIER ? WM_COPY
+                                                : WM_PASTE,
+                     0, 0);
         PostMessageA(d, MESSAGE_FOCUS_EXPRESSION, 0, 0);
-      } else if (id == 496 || id == IDOK) {
-        GetDlgItemTextA(d, ID_CRITERE_EXPRESSION, c->expression, sizeof c->expression);
+      } else if (id == IDC_CRITERE_OK || id == IDOK) {
+        GetDlgItemTextA(d, IDC_CRITERE_EXPRESSION, c->expression, sizeof c->expression);
         EndDialog(d, 1);
-      } else if (id == 460 || id == IDCANCEL) {
+      } else if (id == IDC_CRITERE_ANNULER || id == IDCANCEL) {
         EndDialog(d, 0);
       } else if (HIWORD(w) == BN_CLICKED) {
         CriteresCliquer(c, id);
@@ -122,24 +127,25 @@ int DialogueCriteresSysteme(void*, Poignee proprietaire, DialogueCriteres* c) {
                          (LPARAM)c) == 1;
 }
 
-// MARQUAGEBOX: boxes 519 to 523, OK 524, Annuler 525.
+// MARQUAGEBOX: one box per field, in field order.
 INT_PTR CALLBACK ProcedureIncompletes(HWND d, UINT message, WPARAM w, LPARAM l) {
   uint16_t* choix = (uint16_t*)GetWindowLongPtrA(d, DWLP_USER);
   switch (message) {
     case WM_INITDIALOG:
       SetWindowLongPtrA(d, DWLP_USER, l);
       for (int i = 0; i < 5; i++)
-        CheckDlgButton(d, 519 + i, ((uint16_t*)l)[i] ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(d, IDC_INCOMPLETE_NOM + i, ((uint16_t*)l)[i] ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;
     case WM_COMMAND: {
       unsigned id = LOWORD(w);
-      if (id == 524 || id == IDOK) {
+      if (id == IDC_INCOMPLETE_OK || id == IDOK) {
         EndDialog(d, 1);
-      } else if (id == 525 || id == IDCANCEL) {
+      } else if (id == IDC_INCOMPLETE_ANNULER || id == IDCANCEL) {
         EndDialog(d, 0);
-      } else if (id >= 519 && id <= 523) {
-        choix[id - 519] = !choix[id - 519];
-        CheckDlgButton(d, id, choix[id - 519] ? BST_CHECKED : BST_UNCHECKED);
+      } else if (id >= IDC_INCOMPLETE_NOM && id <= IDC_INCOMPLETE_NOTES) {
+        uint16_t* c = &choix[id - IDC_INCOMPLETE_NOM];
+        *c = !*c;
+        CheckDlgButton(d, id, *c ? BST_CHECKED : BST_UNCHECKED);
       }
       return TRUE;
     }

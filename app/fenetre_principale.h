@@ -2,34 +2,12 @@
 #pragma once
 #include <cstdint>
 
+#include "app/lorvanix_ids.h"
+
 enum : int {
   LARGEUR_FENETRE = 640,
   HAUTEUR_FENETRE = 480,
   HAUTEUR_FENETRE_MAX = 470,
-};
-
-// Control ids of the card view.
-enum : unsigned {
-  ID_NUMERO_FICHE = 425,
-  ID_TOTAL_FICHES = 426,
-  ID_MARQUAGE = 623,
-  ID_CONNECTER = 468,
-  ID_NOM = 438,
-  ID_URL = 439,
-  ID_RUBRIQUE = 440,
-  ID_MOTS_CLES = 441,
-  ID_NOTES = 442,
-  ID_BOUTON_COUPER = 492,
-  ID_BOUTON_COPIER = 493,
-  ID_BOUTON_COLLER = 494,
-  ID_BOUTON_AVANCER = 502,
-  ID_BOUTON_RECULER = 621,
-};
-
-// Resource ids.
-enum : unsigned {
-  ID_ICONE = 300,
-  ID_MENU = 301,
 };
 
 struct BoutonOutil {

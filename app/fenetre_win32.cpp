@@ -78,18 +78,18 @@ void LibererObjetsFenetre() {
 
 void CreerControles(HWND f, VueFiche* vue) {
   vue->fenetre = f;
-  vue->numero = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 225, 45, 60, 18, f, ID_NUMERO_FICHE);
-  vue->total = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 315, 45, 60, 18, f, ID_TOTAL_FICHES);
-  vue->marquage = Controle("borcheck", "Marquage", BS_CHECKBOX, 450, 45, 90, 22, f, ID_MARQUAGE);
+  vue->numero = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 225, 45, 60, 18, f, IDC_NUMERO_FICHE);
+  vue->total = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 315, 45, 60, 18, f, IDC_TOTAL_FICHES);
+  vue->marquage = Controle("borcheck", "Marquage", BS_CHECKBOX, 450, 45, 90, 22, f, CMD_CASE_MARQUAGE);
   for (int i = 0; i < 19; i++) {
     const BoutonOutil& b = BOUTONS_OUTILS[i];
     boutons[i] = Controle("BORBTN", "", BS_PUSHBUTTON, b.x, 3, 32, 32, f, b.id);
     switch (b.id) {
-      case ID_BOUTON_COUPER: vue->couper = boutons[i]; break;
-      case ID_BOUTON_COPIER: vue->copier = boutons[i]; break;
-      case ID_BOUTON_COLLER: vue->coller = boutons[i]; break;
-      case ID_BOUTON_AVANCER: vue->avancer = boutons[i]; break;
-      case ID_BOUTON_RECULER: vue->reculer = boutons[i]; break;
+      case IDC_BOUTON_COUPER: vue->couper = boutons[i]; break;
+      case IDC_BOUTON_COPIER: vue->copier = boutons[i]; break;
+      case IDC_BOUTON_COLLER: vue->coller = boutons[i]; break;
+      case IDC_BOUTON_AVANCER: vue->avancer = boutons[i]; break;
+      case IDC_BOUTON_RECULER: vue->reculer = boutons[i]; break;
     }
     const unsigned ids[3] = {b.normal, b.enfonce, b.focus};
     for (int j = 0; j < 3; j++)
@@ -97,15 +97,15 @@ void CreerControles(HWND f, VueFiche* vue) {
     SendMessageA(boutons[i], BBM_SETBITS, 0, (LPARAM)bitmaps_boutons[i]);
   }
   HWND connecter = Controle("BUTTON", "Connecter...", BS_PUSHBUTTON, 35, 45, 95, 21, f,
-                            ID_CONNECTER);
+                            CMD_BOUTON_CONNECTER);
   PreparerImpression(f);
   const DWORD simple = WS_BORDER | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
   const DWORD multiple = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-  vue->champs[CHAMP_NOM] = Controle("EDIT", "", simple, 150, 70, 445, 22, f, ID_NOM);
-  vue->champs[CHAMP_URL] = Controle("EDIT", "", simple, 150, 100, 445, 22, f, ID_URL);
-  vue->champs[CHAMP_RUBRIQUE] = Controle("EDIT", "", simple, 150, 130, 445, 22, f, ID_RUBRIQUE);
-  vue->champs[CHAMP_MOTS_CLES] = Controle("EDIT", "", multiple, 150, 160, 445, 70, f, ID_MOTS_CLES);
-  vue->champs[CHAMP_NOTES] = Controle("EDIT", "", multiple, 35, 260, 560, 130, f, ID_NOTES);
+  vue->champs[CHAMP_NOM] = Controle("EDIT", "", simple, 150, 70, 445, 22, f, IDC_NOM);
+  vue->champs[CHAMP_URL] = Controle("EDIT", "", simple, 150, 100, 445, 22, f, IDC_URL);
+  vue->champs[CHAMP_RUBRIQUE] = Controle("EDIT", "", simple, 150, 130, 445, 22, f, IDC_RUBRIQUE);
+  vue->champs[CHAMP_MOTS_CLES] = Controle("EDIT", "", multiple, 150, 160, 445, 70, f, IDC_MOTS_CLES);
+  vue->champs[CHAMP_NOTES] = Controle("EDIT", "", multiple, 35, 260, 560, 130, f, IDC_NOTES);
 
   police_fiche = CreateFontA(18, 0, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, "Times New Roman");
@@ -200,10 +200,10 @@ BOOL FenetreEnregistrerClasse(HINSTANCE instance) {
   classe.style = CS_HREDRAW | CS_VREDRAW;
   classe.lpfnWndProc = Procedure;
   classe.hInstance = instance;
-  classe.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ID_ICONE));
+  classe.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_ICONE));
   classe.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
   classe.hbrBackground = (HBRUSH)(COLOR_MENU + 1);
-  classe.lpszMenuName = MAKEINTRESOURCEA(ID_MENU);
+  classe.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU);
   classe.lpszClassName = CLASSE;
   return RegisterClassA(&classe) != 0;
 }

@@ -1,38 +1,33 @@
 #include "importation.h"
 
-#include "commandes.h"
 #include "import/lvxrecup.h"
 
 namespace {
 
 typedef uint16_t(LVX_APPEL* ExportImportation)(LVXRECUP_ARGUMENTS);
 
-struct Importation {
-  unsigned id;
-  ExportImportation commande;
-};
-
-const Importation IMPORTATIONS[] = {
-    {CMD_IMPORTER_FICHIER_QUELCONQUE, Util_Dll_Lvxrecup_Recuperer_Liens_Fichier_Quelconque},
-    {CMD_IMPORTER_PAGE, Util_Dll_Lvxrecup_Recuperer_Liens_Page},
-    {CMD_IMPORTER_COURRIEL, Util_Dll_Lvxrecup_Recuperer_Adresses_Courriel},
-    {CMD_IMPORTER_DOSSIER_QUELCONQUE, Util_Dll_Lvxrecup_Recuperer_Liens_Repertoire_Quelconque},
-    {CMD_IMPORTER_DOSSIER_HTML, Util_Dll_Lvxrecup_Recuperer_Liens_Repertoire},
-    {CMD_IMPORTER_FAVORIS, Util_Dll_Lvxrecup_Recuperer_Liens_Favoris},
-    {CMD_IMPORTER_SIGNETS, Util_Dll_Lvxrecup_Recuperer_Liens_Bookmarks},
-    {CMD_CREER_FICHE_FICHIER, Util_Dll_Lvxrecup_Creer_Fiche_Pointant_Fichier},
-    {CMD_CREER_FICHE_EXTRA_WEB, Util_Dll_Lvxrecup_Creer_Fiche_Extra_Web},
-    {CMD_FICHES_EXTRA_WEB_DOSSIER, Util_Dll_Lvxrecup_Creer_Fiches_Extras_Web_Sous_Dossier},
+// In the order of GenreImportation.
+const ExportImportation IMPORTATIONS[] = {
+    Util_Dll_Lvxrecup_Recuperer_Liens_Fichier_Quelconque,
+    Util_Dll_Lvxrecup_Recuperer_Liens_Page,
+    Util_Dll_Lvxrecup_Recuperer_Adresses_Courriel,
+    Util_Dll_Lvxrecup_Recuperer_Liens_Repertoire_Quelconque,
+    Util_Dll_Lvxrecup_Recuperer_Liens_Repertoire,
+    Util_Dll_Lvxrecup_Recuperer_Liens_Favoris,
+    Util_Dll_Lvxrecup_Recuperer_Liens_Bookmarks,
+    Util_Dll_Lvxrecup_Creer_Fiche_Pointant_Fichier,
+    Util_Dll_Lvxrecup_Creer_Fiche_Extra_Web,
+    Util_Dll_Lvxrecup_Creer_Fiches_Extras_Web_Sous_Dossier,
 };
 
 // The path buffer lent to a command: its own remembered path, which it may
 // change, or the open data file's, where its chooser starts.
-char* CheminPrete(Programme* p, unsigned id) {
-  switch (id) {
-    case CMD_IMPORTER_COURRIEL: return p->CheminCourrier;
-    case CMD_IMPORTER_FAVORIS: return p->DossierFavoris;
-    case CMD_IMPORTER_SIGNETS: return p->CheminSignets;
-    case CMD_FICHES_EXTRA_WEB_DOSSIER: return p->DossierExtraWeb;
+char* CheminPrete(Programme* p, int genre) {
+  switch (genre) {
+    case IMPORT_COURRIEL: return p->CheminCourrier;
+    case IMPORT_FAVORIS: return p->DossierFavoris;
+    case IMPORT_SIGNETS: return p->CheminSignets;
+    case IMPORT_FICHES_EXTRA_WEB_DOSSIER: return p->DossierExtraWeb;
   }
   return p->NomFichier;
 }
@@ -61,24 +56,22 @@ void EditsChanges(Programme* p) {
 
 }  // namespace
 
-void CommandeImportation(Programme* p, unsigned id) {
-  ExportImportation commande = nullptr;
-  for (const Importation& i : IMPORTATIONS)
-    if (i.id == id) commande = i.commande;
-  if (!commande) return;
+int CommandeImportation(Programme* p, int genre) {
+  ExportImportation commande = IMPORTATIONS[genre];
   Magasin* m = &p->magasin;
   commande(p->TamponTransfert, p->vue.fenetre, m->lpDebutMem, m->lpFinMem, m->lpFicheEcran,
            m->TailleTotaleFiches, m->NumFiche, m->TotalFiches, p->fleche, p->attente, m->longSize,
-           m->GlobalDebutMem, CheminPrete(p, id));
+           m->GlobalDebutMem, CheminPrete(p, genre));
   ReprendreMagasin(p);
   if (!m->lpDebutMem) {
     ProgrammeEchecMemoire(p);
-    return;
+    return 0;
   }
-  if (Util_Dll_Lvxrecup_Recuperer_FichesModifieesOK() != 1) return;
+  if (Util_Dll_Lvxrecup_Recuperer_FichesModifieesOK() != 1) return 0;
   p->TravailModifie = 1;
   ProgrammeAfficherFiche(p);
   ProgrammeCompteurs(p);
+  return 0;
 }
 
 void CommandeModifierUrlFichier(Programme* p) {

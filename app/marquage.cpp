@@ -14,41 +14,6 @@
 
 namespace {
 
-enum Critere {
-  TOUT,
-  PLAGE,
-  RECHERCHE,
-  DOUBLONS_NOM,
-  DOUBLONS_URL,
-  DOUBLONS_CIBLE,
-  DOUBLONS_FIN_CIBLE,
-  INCOMPLETES,
-  EXTRAWEB_INVALIDES,
-};
-
-struct CommandeMarque {
-  unsigned id;
-  Critere critere;
-  ActionMarquage action;
-};
-
-const CommandeMarque COMMANDES[] = {
-    {332, TOUT, ACTION_BASCULER},           {333, TOUT, ACTION_MARQUER},
-    {324, TOUT, ACTION_SUPPRIMER},          {CMD_BOUTON_DEMARQUER_TOUT, TOUT, ACTION_SUPPRIMER},
-    {338, PLAGE, ACTION_BASCULER},          {334, PLAGE, ACTION_MARQUER},
-    {346, PLAGE, ACTION_SUPPRIMER},         {353, RECHERCHE, ACTION_BASCULER},
-    {306, RECHERCHE, ACTION_MARQUER},       {412, RECHERCHE, ACTION_SUPPRIMER},
-    {351, DOUBLONS_NOM, ACTION_BASCULER},   {352, DOUBLONS_NOM, ACTION_MARQUER},
-    {354, DOUBLONS_NOM, ACTION_SUPPRIMER},  {347, DOUBLONS_URL, ACTION_BASCULER},
-    {348, DOUBLONS_URL, ACTION_MARQUER},    {349, DOUBLONS_URL, ACTION_SUPPRIMER},
-    {530, DOUBLONS_CIBLE, ACTION_BASCULER}, {531, DOUBLONS_CIBLE, ACTION_MARQUER},
-    {532, DOUBLONS_CIBLE, ACTION_SUPPRIMER}, {541, DOUBLONS_FIN_CIBLE, ACTION_BASCULER},
-    {542, DOUBLONS_FIN_CIBLE, ACTION_MARQUER}, {543, DOUBLONS_FIN_CIBLE, ACTION_SUPPRIMER},
-    {366, INCOMPLETES, ACTION_BASCULER},    {413, INCOMPLETES, ACTION_MARQUER},
-    {475, INCOMPLETES, ACTION_SUPPRIMER},   {691, EXTRAWEB_INVALIDES, ACTION_BASCULER},
-    {692, EXTRAWEB_INVALIDES, ACTION_MARQUER}, {693, EXTRAWEB_INVALIDES, ACTION_SUPPRIMER},
-};
-
 // The action as the confirmations word it, after "Souhaitez vous vraiment".
 const char* const VERBES[] = {"basculer le marquage de", "marquer", "supprimer le marquage de"};
 
@@ -194,28 +159,63 @@ void MarquerExtraWebInvalides(Programme* p, ActionMarquage a) {
 
 }  // namespace
 
+int MarquageFicheEcran(Programme* p, int) {
+  BasculerFicheEcran(p);
+  return 0;
+}
+int MarquageTout(Programme* p, int action) {
+  MarquerTout(p, (ActionMarquage)action);
+  return 0;
+}
+int MarquagePlage(Programme* p, int action) {
+  MarquerPlage(p, (ActionMarquage)action);
+  return 0;
+}
+int MarquageRecherche(Programme* p, int action) {
+  MarquerRecherche(p, (ActionMarquage)action);
+  return 0;
+}
+int MarquageDoublonsNom(Programme* p, int action) {
+  MarquerDoublons(p, DOUBLON_NOM, (ActionMarquage)action);
+  return 0;
+}
+int MarquageDoublonsUrl(Programme* p, int action) {
+  MarquerDoublons(p, DOUBLON_URL, (ActionMarquage)action);
+  return 0;
+}
+int MarquageDoublonsCible(Programme* p, int action) {
+  MarquerDoublons(p, DOUBLON_CIBLE, (ActionMarquage)action);
+  return 0;
+}
+int MarquageDoublonsFinCible(Programme* p, int action) {
+  MarquerDoublons(p, DOUBLON_FIN_CIBLE, (ActionMarquage)action);
+  return 0;
+}
+int MarquageIncompletes(Programme* p, int action) {
+  MarquerIncompletes(p, (ActionMarquage)action);
+  return 0;
+}
+int MarquageExtraWebInvalides(Programme* p, int action) {
+  MarquerExtraWebInvalides(p, (ActionMarquage)action);
+  return 0;
+}
+int MarquageFicheMarquee(Programme* p, int avant) {
+  CommandeFicheMarquee(p, avant);
+  return 0;
+}
+
 int CommandeMarquage(Programme* p, unsigned id) {
-  switch (id) {
-    case CMD_BASCULER_FICHE_ECRAN:
-    case CMD_CASE_MARQUAGE: BasculerFicheEcran(p); return 1;
-    case CMD_MARQUEE_SUIVANTE:
-    case CMD_BOUTON_MARQUEE_SUIVANTE: CommandeFicheMarquee(p, 1); return 1;
-    case CMD_MARQUEE_PRECEDENTE:
-    case CMD_BOUTON_MARQUEE_PRECEDENTE: CommandeFicheMarquee(p, 0); return 1;
-  }
-  for (const CommandeMarque& c : COMMANDES) {
-    if (c.id != id) continue;
-    switch (c.critere) {
-      case TOUT: MarquerTout(p, c.action); break;
-      case PLAGE: MarquerPlage(p, c.action); break;
-      case RECHERCHE: MarquerRecherche(p, c.action); break;
-      case DOUBLONS_NOM: MarquerDoublons(p, DOUBLON_NOM, c.action); break;
-      case DOUBLONS_URL: MarquerDoublons(p, DOUBLON_URL, c.action); break;
-      case DOUBLONS_CIBLE: MarquerDoublons(p, DOUBLON_CIBLE, c.action); break;
-      case DOUBLONS_FIN_CIBLE: MarquerDoublons(p, DOUBLON_FIN_CIBLE, c.action); break;
-      case INCOMPLETES: MarquerIncompletes(p, c.action); break;
-      case EXTRAWEB_INVALIDES: MarquerExtraWebInvalides(p, c.action); break;
-    }
+  // The ids live in the command table only; its marking rows are these.
+  static const ActionCommande MARQUAGES[] = {
+      MarquageFicheEcran,    MarquageTout,          MarquagePlage,
+      MarquageRecherche,     MarquageDoublonsNom,   MarquageDoublonsUrl,
+      MarquageDoublonsCible, MarquageDoublonsFinCible, MarquageIncompletes,
+      MarquageExtraWebInvalides, MarquageFicheMarquee};
+  const LigneCommande* ligne = CommandeLigne(id);
+  if (!ligne) return 0;
+  for (ActionCommande a : MARQUAGES) {
+    if (a != ligne->action) continue;
+    a(p, ligne->parametre);
     return 1;
   }
   return 0;

@@ -4,7 +4,21 @@
 #pragma once
 #include "programme.h"
 
-// Runs marking command id; 0 when id is not one. The card on screen's
-// toggle (685, the mark box 623) runs whole; for the others this is the
-// command inside their frame, after the write back.
+// Actions of the command table. The parametre of the criteria is their
+// ActionMarquage; that of the moves is 1 for the next marked card.
+int MarquageFicheEcran(Programme* p, int);
+int MarquageTout(Programme* p, int action);
+int MarquagePlage(Programme* p, int action);
+int MarquageRecherche(Programme* p, int action);
+int MarquageDoublonsNom(Programme* p, int action);
+int MarquageDoublonsUrl(Programme* p, int action);
+int MarquageDoublonsCible(Programme* p, int action);
+int MarquageDoublonsFinCible(Programme* p, int action);
+int MarquageIncompletes(Programme* p, int action);
+int MarquageExtraWebInvalides(Programme* p, int action);
+int MarquageFicheMarquee(Programme* p, int avant);
+
+// Runs marking command id without its frame; 0 when id is not one. The card
+// on screen's toggle (685, the mark box 623) runs whole; for the others
+// this is the command inside their frame, after the write back.
 int CommandeMarquage(Programme* p, unsigned id);

@@ -6,6 +6,19 @@ const Decision TRANSMETTRE = {SORTIE_TRANSMETTRE, 0, 0};
 const Decision LAISSER = {SORTIE_LAISSER, 0, 0};
 const Decision JETER = {SORTIE_JETER, 0, 0};
 
+// A press on each watched edit, in the order of the controls.
+const uint16_t CLICS[NB_CHAMPS_SURVEILLES] = {CMD_CLIC_NOM, CMD_CLIC_URL, CMD_CLIC_RUBRIQUE,
+                                              CMD_CLIC_MOTS_CLES, CMD_CLIC_NOTES};
+
+// Press, release, release elsewhere of each held button, Couper first.
+const uint16_t BOUTONS[NB_BOUTONS_TENUS][3] = {
+    {CMD_COUPER_APPUI, CMD_COUPER_RELACHE, CMD_COUPER_AILLEURS},
+    {CMD_COPIER_APPUI, CMD_COPIER_RELACHE, CMD_COPIER_AILLEURS},
+    {CMD_COLLER_APPUI, CMD_COLLER_RELACHE, CMD_COLLER_AILLEURS},
+    {CMD_AVANCER_APPUI, CMD_AVANCER_RELACHE, CMD_AVANCER_AILLEURS},
+    {CMD_RECULER_APPUI, CMD_RECULER_RELACHE, CMD_RECULER_AILLEURS},
+};
+
 // Keys the small number dialogs need besides the digits.
 int ToucheUtileAuxChiffres(uint32_t code) {
   return code == TOUCHE_RETOUR_ARRIERE || code == TOUCHE_TABULATION || code == TOUCHE_ENTREE ||
@@ -39,7 +52,7 @@ Decision CrochetsClavier(const Crochets* c, const Touche* t) {
   if (t->code == TOUCHE_F1) {
     d.aide = 1;
   } else if (t->principale_active) {
-    d.commande = t->code == TOUCHE_F3 ? COMMANDE_F3 : COMMANDE_F4;
+    d.commande = t->code == TOUCHE_F3 ? CMD_CORRESPONDANCE_PREMIERE : CMD_CORRESPONDANCE_SUIVANTE;
   }
   return d;
 }
@@ -48,16 +61,16 @@ Decision CrochetsSouris(const Crochets* c, MessageSouris message, const void* fe
   for (int i = 0; i < NB_CHAMPS_SURVEILLES; i++) {
     // The click still reaches the edit: it takes the focus as usual.
     if (message == SOURIS_GAUCHE_ENFONCEE && Sur(fenetre, c->controles[i]))
-      return {SORTIE_TRANSMETTRE, (uint16_t)(COMMANDE_CLIC_CHAMP + i), 0};
+      return {SORTIE_TRANSMETTRE, CLICS[i], 0};
   }
   // The buttons' own clicks are swallowed: they never take the focus.
   for (int b = 0; b < NB_BOUTONS_TENUS; b++) {
     const void* bouton = c->controles[CONTROLE_COUPER + b];
-    uint16_t premiere = (uint16_t)(COMMANDE_BOUTON + 3 * b);
-    if (message == SOURIS_GAUCHE_ENFONCEE && Sur(fenetre, bouton)) return {SORTIE_JETER, premiere, 0};
+    if (message == SOURIS_GAUCHE_ENFONCEE && Sur(fenetre, bouton))
+      return {SORTIE_JETER, BOUTONS[b][0], 0};
     if (message == SOURIS_GAUCHE_RELACHEE && Sur(fenetre, bouton))
-      return {SORTIE_JETER, (uint16_t)(premiere + 1), 0};
-    if (c->tenus[b] && !Sur(fenetre, bouton)) return {SORTIE_JETER, (uint16_t)(premiere + 2), 0};
+      return {SORTIE_JETER, BOUTONS[b][1], 0};
+    if (c->tenus[b] && !Sur(fenetre, bouton)) return {SORTIE_JETER, BOUTONS[b][2], 0};
   }
   return TRANSMETTRE;
 }

@@ -4,15 +4,8 @@
 #pragma once
 #include <cstdint>
 
-// Command ids the hooks post to the main window.
-enum : uint16_t {
-  COMMANDE_F3 = 635,
-  COMMANDE_F4 = 636,
-  COMMANDE_CLIC_CHAMP = 701,  // 701..705: press on one of the five edits
-  // 706..720: press, release, release elsewhere; three per button, in the
-  // order of the controls.
-  COMMANDE_BOUTON = 706,
-};
+// The command ids posted to the main window are the main program's.
+#include "app/lorvanix_ids.h"
 
 // The ten controls given to Set_Memo_Handles, in this order.
 enum : int {

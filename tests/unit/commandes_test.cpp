@@ -227,7 +227,7 @@ TEST_F(CommandesTest, CouperParLeBoutonMaintenu) {
   faux.fenetres[notes].texte = "garder couper";
   faux.fenetres[notes].debut_selection = 6;
   faux.fenetres[notes].fin_selection = 13;
-  ProgrammeCommande(&p, ID_NOTES, NOTIFICATION_FOCUS, notes);
+  ProgrammeCommande(&p, IDC_NOTES, NOTIFICATION_FOCUS, notes);
   Commande(CMD_COUPER_APPUI);
   EXPECT_EQ(journal_bibliotheques.maintenus.couper, 1);
   EXPECT_EQ(faux.fenetres[vue.couper].enfonce, 1);
@@ -394,6 +394,125 @@ TEST_F(CommandesTest, UnIdentifiantHorsTableNeFaitRien) {
   for (unsigned id : {0u, 305u, 721u, 0xFFFFu}) EXPECT_EQ(Commande(id), 0);
   EXPECT_TRUE(faux.messages.empty());
   EXPECT_EQ(Nom(), "1");
+}
+
+// The steps around a command, as letters: 0 and 1 the hooks off and on, A
+// and a the wait and arrow cursors, F the focus given to a window. A frame
+// is a pattern: its steps before the "*", the command's own in its place,
+// its steps after; hooks change only at the frame's edges.
+const char* const MAGASIN = "A*Fa";
+const char* const DIALOGUES = "0A*Fa1";
+const char* const IMPRESSION = "0Aa*1F";
+const char* const CONVERSION = "0Aa*1";
+const char* const CROCHETS = "0*1";
+const char* const CROCHETS_FOCUS = "0*1F";
+const char* const ATTENTE = "A*a";
+const char* const FOCUS = "F";
+const char* const LIBRE = "*";  // steps of its own, the hooks left on
+
+Plateforme systeme;  // the fake's calls, which the noted ones forward to
+
+void CurseurNote(void* ctx, Poignee c) {
+  journal_bibliotheques.etapes += c == (Poignee)0x51 ? 'A' : 'a';
+  systeme.curseur(ctx, c);
+}
+
+void FocusNote(void* ctx, Poignee f) {
+  journal_bibliotheques.etapes += 'F';
+  systeme.focus(ctx, f);
+}
+
+bool Suit(const std::string& etapes, const std::string& motif) {
+  size_t etoile = motif.find('*');
+  if (etoile == std::string::npos) return etapes == motif;
+  std::string avant = motif.substr(0, etoile), apres = motif.substr(etoile + 1);
+  if (etapes.size() < avant.size() + apres.size()) return false;
+  if (etapes.compare(0, avant.size(), avant) || etapes.compare(etapes.size() - apres.size(),
+                                                               apres.size(), apres))
+    return false;
+  std::string milieu = etapes.substr(avant.size(), etapes.size() - avant.size() - apres.size());
+  return milieu.find_first_of("01") == std::string::npos;
+}
+
+class TableCommandesTest : public CommandesTest {
+ protected:
+  Plateforme notee{};
+
+  // A fresh program on three cards, the card on screen edited, whose
+  // cursor and focus steps are noted.
+  void Recommencer() {
+    ProgrammeLiberer(&p);
+    p = Programme{};
+    systeme = faux.pf;
+    notee = faux.pf;
+    notee.curseur = CurseurNote;
+    notee.focus = FocusNote;
+    ASSERT_EQ(ProgrammeInitialiser(&p, &notee, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
+    Demarrer(3);
+    Taper(CHAMP_NOTES, "tapée");
+    faux.focus = nullptr;
+    faux.reponses.clear();
+    journal_bibliotheques = JournalBibliotheques{};
+  }
+};
+
+TEST_F(TableCommandesTest, ChaqueIdentifiantUneFoisChaqueCommandeDansSonCadre) {
+  struct Ligne {
+    std::vector<unsigned> ids;
+    const char* cadre;
+  };
+  const Ligne lignes[] = {
+      // Fichier
+      {{417}, LIBRE},
+      {{308}, "*0"},  // the hooks go for good with the window
+      {{414, 490, 416, 491, 415}, CROCHETS_FOCUS},
+      {{307, 358, 357, 469, 468, 467}, CROCHETS},
+      {{356, 336, 387, 331, 337, 395, 689, 407, 323, 380, 341, 573, 410, 411, 409, 363, 364},
+       DIALOGUES},
+      // Impression
+      {{419, 489, 377, 378, 376, 379}, IMPRESSION},
+      {{418}, CROCHETS_FOCUS},
+      // Edition and Gestion
+      {{330, 311, 312, 313, 314, 437, 315, 427, 317, 422, 318, 423, 321, 429, 320, 428, 626,
+        628, 625, 627},
+       LIBRE},
+      {{316, 420, 335, 637, 365, 370, 375}, ATTENTE},
+      {{340}, "Aa*"},  // the arrow comes back before the last card is shown
+      {{526, 536, 544, 572, 677}, CONVERSION},
+      // Marquage
+      {{685, 623}, FOCUS},
+      {{332, 333, 324, 629, 338, 334, 346, 353, 306, 412, 351, 352, 354, 347, 348, 349, 530, 531,
+        532, 541, 542, 543, 366, 413, 475, 691, 692, 693},
+       MAGASIN},
+      // Afficher and Calculer
+      {{641, 644, 643, 642, 405, 404, 533, 535, 534, 537, 539, 538, 645, 657, 686, 688, 690, 695,
+        696, 345, 350, 355, 687, 360},
+       MAGASIN},
+      // Recherche, Champ, Info, Aide, and what the mouse hook posts
+      {{319, 424}, "*F"},
+      {{635, 636}, "Aa*"},
+      {{322, 309, 310, 701, 702, 703, 704, 705}, FOCUS},
+      {{706, 707, 708, 709, 710, 711, 712, 713, 714, 715, 716, 717, 718, 719, 720}, LIBRE},
+  };
+  std::vector<unsigned> attendus, table;
+  for (const Ligne& l : lignes) attendus.insert(attendus.end(), l.ids.begin(), l.ids.end());
+  for (size_t i = 0; i < NB_COMMANDES; i++) {
+    table.push_back(COMMANDES[i].id);
+    EXPECT_TRUE(COMMANDES[i].cadre != CADRE_PROPRE || COMMANDES[i].action) << COMMANDES[i].id;
+  }
+  std::sort(attendus.begin(), attendus.end());
+  std::sort(table.begin(), table.end());
+  auto double_id = std::adjacent_find(table.begin(), table.end());
+  EXPECT_TRUE(double_id == table.end()) << *double_id << " twice";
+  EXPECT_EQ(table, attendus);
+
+  for (const Ligne& l : lignes) {
+    for (unsigned id : l.ids) {
+      Recommencer();
+      ProgrammeCommande(&p, id, 0, nullptr);
+      EXPECT_PRED2(Suit, journal_bibliotheques.etapes, l.cadre) << id;
+    }
+  }
 }
 
 }  // namespace

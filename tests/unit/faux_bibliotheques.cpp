@@ -9,6 +9,7 @@ JournalBibliotheques journal_bibliotheques;
 
 LVX_API uint16_t LVX_APPEL InstallHook(void*, void*, uint16_t on) {
   journal_bibliotheques.crochets.push_back(on);
+  journal_bibliotheques.etapes += on ? '1' : '0';
   return 1;
 }
 LVX_API uint16_t LVX_APPEL FiltrerChiffres(uint16_t on) {

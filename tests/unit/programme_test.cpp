@@ -243,9 +243,9 @@ TEST_F(ProgrammeTest, FinDeSessionProposeDeSauvegarder) {
 
 TEST_F(ProgrammeTest, LeFocusRecuParUnChampEnFaitLeChampCourant) {
   ProgrammeDemarrer(&p, "");
-  ProgrammeCommande(&p, ID_NOTES, NOTIFICATION_FOCUS, vue.champs[CHAMP_NOTES]);
+  ProgrammeCommande(&p, IDC_NOTES, NOTIFICATION_FOCUS, vue.champs[CHAMP_NOTES]);
   EXPECT_EQ(p.ChampCourant, vue.champs[CHAMP_NOTES]);
-  ProgrammeCommande(&p, ID_CONNECTER, NOTIFICATION_FOCUS, (Poignee)99);
+  ProgrammeCommande(&p, CMD_BOUTON_CONNECTER, NOTIFICATION_FOCUS, (Poignee)99);
   EXPECT_EQ(p.ChampCourant, vue.champs[CHAMP_NOTES]);
 }
 

@@ -38,18 +38,18 @@ TEST_F(RechercheCommandesTest, UnDemarrageChercheDansLesCinqChampsSansAutreOptio
 
 TEST_F(RechercheCommandesTest, LesCasesQuiSExcluent) {
   DialogueCriteres d = {{1, 1, 1, 1, 1, 0, 1, 0, 1}, ""};
-  CriteresCliquer(&d, ID_CRITERE_TOTAL_CHAMP);
+  CriteresCliquer(&d, IDC_CRITERE_TOTAL_CHAMP);
   EXPECT_EQ(d.drapeaux[6] + d.drapeaux[8], 0) << "whole field unticks exactness and start";
   EXPECT_EQ(d.drapeaux[7], 1);
-  CriteresCliquer(&d, ID_CRITERE_EXACTITUDE);
+  CriteresCliquer(&d, IDC_CRITERE_EXACTITUDE);
   EXPECT_EQ(d.drapeaux[7], 0);
-  CriteresCliquer(&d, ID_CRITERE_TOTAL_CHAMP);
-  CriteresCliquer(&d, ID_CRITERE_DEBUT_CHAMP);
+  CriteresCliquer(&d, IDC_CRITERE_TOTAL_CHAMP);
+  CriteresCliquer(&d, IDC_CRITERE_DEBUT_CHAMP);
   EXPECT_EQ(d.drapeaux[7], 0);
   EXPECT_EQ(d.drapeaux[8], 1);
-  CriteresCliquer(&d, ID_CRITERE_DEBUT_CHAMP);
+  CriteresCliquer(&d, IDC_CRITERE_DEBUT_CHAMP);
   EXPECT_EQ(d.drapeaux[6], 0) << "unticking changes no other box";
-  CriteresCliquer(&d, ID_CRITERE_NOMS);
+  CriteresCliquer(&d, IDC_CRITERE_NOMS);
   EXPECT_EQ(d.drapeaux[0], 0);
 }
 
@@ -57,7 +57,7 @@ TEST_F(RechercheCommandesTest, AnnulerRendLesCasesMaisGardeLExpression) {
   Demarrer({{"a", "", "", "", ""}});
   faux.dans_criteres.push_back([](DialogueCriteres* d) {
     snprintf(d->expression, sizeof d->expression, "web");
-    CriteresCliquer(d, ID_CRITERE_CASSE);
+    CriteresCliquer(d, IDC_CRITERE_CASSE);
     return 1;
   });
   Commande(CMD_CRITERES);
@@ -65,8 +65,8 @@ TEST_F(RechercheCommandesTest, AnnulerRendLesCasesMaisGardeLExpression) {
   EXPECT_EQ(p.criteres.RechercheAvecCasse, 1);
   faux.dans_criteres.push_back([](DialogueCriteres* d) {
     EXPECT_STREQ(d->expression, "web");
-    CriteresCliquer(d, ID_CRITERE_CASSE);
-    CriteresCliquer(d, ID_CRITERE_NOTES);
+    CriteresCliquer(d, IDC_CRITERE_CASSE);
+    CriteresCliquer(d, IDC_CRITERE_NOTES);
     snprintf(d->expression, sizeof d->expression, "autre");
     return 0;
   });
