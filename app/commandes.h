@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "app/lorvanix_ids.h"
+#include "base/lorvanix_ids.h"
 #include "programme.h"
 
 enum Cadre {

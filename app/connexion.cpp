@@ -4,6 +4,7 @@
 
 #include "extraweb.h"
 #include "importation.h"
+#include "titre.h"
 
 const char* const ADRESSE_MISE_A_JOUR = "https://www.lorvanix.fr/mise-a-jour.html";
 
@@ -15,7 +16,7 @@ void Navigateur(Programme* p, const char* url) {
   std::string ligne = LigneNavigateur(p->CheminNavigateur, url);
   if (p->pf->lancer(p->pf->ctx, ligne.c_str()) < 32)
     ProgrammeMessage(p, p->pf->focus_actuel(p->pf->ctx),
-                     "Lorvanix 6.1 n'a pas trouvé le navigateur !", BOITE_OK);
+                     TITRE_LORVANIX " n'a pas trouvé le navigateur !", BOITE_OK);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/lorvanix_ids.h"
+#include "base/lorvanix_ids.h"
 
 enum : uint32_t { LONGUEUR_EXPRESSION_MAX = 146 };
 

@@ -3,7 +3,7 @@
 #include "dialogues_win32.h"
 
 #include "app/criteres.h"
-#include "app/lorvanix_ids.h"
+#include "base/lorvanix_ids.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/lorvanix_ids.h"
+#include "base/lorvanix_ids.h"
 
 enum : int {
   LARGEUR_FENETRE = 640,

@@ -8,10 +8,11 @@
 #include "app/programme.h"
 #include "bwcc/bwcc32.h"
 #include "info/lvxinfo.h"
+#include "titre.h"
 
 namespace {
 
-const char CLASSE[] = "Lorvanix 6.1";
+const char CLASSE[] = TITRE_LORVANIX;
 
 // The program-wide state, and the Win32 objects that go with it.
 Programme programme;
@@ -211,7 +212,7 @@ BOOL FenetreEnregistrerClasse(HINSTANCE instance) {
 HWND FenetreCreer(HINSTANCE instance) {
   int x, y;
   PositionFenetre(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &x, &y);
-  return CreateWindowA(CLASSE, "Lorvanix 6.1 ", WS_OVERLAPPEDWINDOW, x, y, LARGEUR_FENETRE,
+  return CreateWindowA(CLASSE, TITRE_LORVANIX " ", WS_OVERLAPPEDWINDOW, x, y, LARGEUR_FENETRE,
                        HAUTEUR_FENETRE, nullptr, nullptr, instance, nullptr);
 }
 

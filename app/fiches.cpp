@@ -7,12 +7,6 @@
 
 namespace {
 
-
-void Avertir(Programme* p, const char* texte) {
-  ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
-}
-
-
 void FocusNom(Programme* p) {
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
   ProgrammeFocusCourant(p);
@@ -135,7 +129,7 @@ void CommandeSuivante(Programme* p) {
   uint8_t* suivante = Suivante(m->lpFicheEcran);
   if (suivante == m->lpFinMem) {
     ProgrammeCurseur(p, p->fleche);
-    Avertir(p, "Il n'y a pas de fiche suivante.");
+    ProgrammeAvertir(p, "Il n'y a pas de fiche suivante.");
     ProgrammeFocusCourant(p);
     return;
   }
@@ -153,7 +147,7 @@ void CommandePrecedente(Programme* p) {
   if (!ProgrammeReecrire(p)) return;
   if (m->lpFicheEcran == m->lpDebutMem) {
     ProgrammeCurseur(p, p->fleche);
-    Avertir(p, "Il n'y a pas de fiche précédente.");
+    ProgrammeAvertir(p, "Il n'y a pas de fiche précédente.");
     ProgrammeFocusCourant(p);
     return;
   }
@@ -192,10 +186,10 @@ void CommandeAllerA(Programme* p) {
   if (!ok) return;
   uint32_t n = NumeroTape(texte);
   if (n > (uint32_t)p->magasin.TotalFiches) {
-    Avertir(p, "Le numéro de fiche que vous avez choisi est trop grand.");
+    ProgrammeAvertir(p, "Le numéro de fiche que vous avez choisi est trop grand.");
     ProgrammeFocusCourant(p);
   } else if (n == 0) {
-    Avertir(p, "le numéro de fiche n'est pas valide.");
+    ProgrammeAvertir(p, "le numéro de fiche n'est pas valide.");
     ProgrammeFocusCourant(p);
   } else {
     ProgrammeCurseur(p, p->attente);

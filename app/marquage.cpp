@@ -19,10 +19,6 @@ const char* const VERBES[] = {"basculer le marquage de", "marquer", "supprimer l
 
 Poignee FenetreFocus(Programme* p) { return p->pf->focus_actuel(p->pf->ctx); }
 
-void Avertir(Programme* p, const char* texte) {
-  ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
-}
-
 int Confirmer(Programme* p, Poignee proprietaire, const std::string& question) {
   return ProgrammeMessage(p, proprietaire, question.c_str(), BOITE_OUI_NON | ICONE_QUESTION) ==
          REPONSE_OUI;
@@ -93,16 +89,16 @@ void MarquerPlage(Programme* p, ActionMarquage a) {
   uint32_t x = NumeroTape(de), y = NumeroTape(jusqua);
   uint32_t total = (uint32_t)p->magasin.TotalFiches;
   if (x > total || y > total)
-    Avertir(p, "Un numéro de fiche que vous avez choisi est trop grand.");
+    ProgrammeAvertir(p, "Un numéro de fiche que vous avez choisi est trop grand.");
   else if (!x || !y)
-    Avertir(p, "Un numéro de fiche n'est pas valide.");
+    ProgrammeAvertir(p, "Un numéro de fiche n'est pas valide.");
   else
     Marquer(p, a, REGLE_PLAGE, Toutes, x < y ? x : y, x < y ? y : x);
 }
 
 void MarquerRecherche(Programme* p, ActionMarquage a) {
   if (!CriteresValides(p)) {
-    Avertir(p,
+    ProgrammeAvertir(p,
             "Il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement "
             "définis.");
     return;

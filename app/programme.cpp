@@ -4,27 +4,20 @@
 #include <cstring>
 #include <string>
 
+#include "chaines.h"
 #include "fichier_donnees.h"
 #include "hook/lvxhook.h"
 #include "import/lvxrecup.h"
 #include "lvxfiles.h"
 #include "lvxnavig.h"
 #include "lvxoudef.h"
+#include "titre.h"
 
 const char* const MAGIE_FICHIER = "LorVanix version1 Fichier CARTES";
 
 namespace {
 
-const char* const TITRE = "Lorvanix 6.1";
 const char* const MEMOIRE_IMPOSSIBLE = "Allocation de mémoire impossible !";
-
-// Copies a path between the program's buffers, cutting it to the destination.
-void Copier(char* dest, const char* source, size_t taille) {
-  if (dest == source) return;
-  size_t n = strnlen(source, taille - 1);
-  memmove(dest, source, n);
-  dest[n] = 0;
-}
 
 int UnChampModifie(Programme* p) {
   for (Poignee champ : p->vue.champs)
@@ -62,8 +55,8 @@ void ReprendreMagasinCharge(Programme* p, const char* chemin) {
   ProgrammeAfficherFiche(p);
   ProgrammeCompteurs(p);
   p->TravailModifie = 0;
-  Copier(p->NomFichier, chemin, sizeof p->NomFichier);
-  Copier(p->NomFichierPrecedent, chemin, sizeof p->NomFichierPrecedent);
+  CopierTexte(p->NomFichier, chemin, sizeof p->NomFichier);
+  CopierTexte(p->NomFichierPrecedent, chemin, sizeof p->NomFichierPrecedent);
   ProgrammeTitre(p, p->NomFichier);
 }
 
@@ -84,11 +77,11 @@ int SauverSousNomCourant(Programme* p) {
                                         (char*)MAGIE_FICHIER, m->TailleTotaleFiches,
                                         m->TotalFiches, p->fleche, p->attente,
                                         p->TamponTransfert, p->vue.fenetre)) {
-    Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+    CopierTexte(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
     return 0;
   }
   p->TravailModifie = 0;
-  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  CopierTexte(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
   ProgrammeTitre(p, p->NomFichier);
   return 1;
 }
@@ -97,14 +90,18 @@ int ChoisirNomEnregistrement(Programme* p) {
   if (Util_Dll_lvxfiles_EnregistrerFichierSous(p->vue.fenetre, p->NomFichier,
                                                p->DossierProgramme))
     return 1;
-  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  CopierTexte(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
   return 0;
 }
 
 }  // namespace
 
 int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsigned style) {
-  return p->pf->message(p->pf->ctx, proprietaire, texte, TITRE, style);
+  return p->pf->message(p->pf->ctx, proprietaire, texte, TITRE_LORVANIX, style);
+}
+
+void ProgrammeAvertir(Programme* p, const char* texte) {
+  ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
 }
 
 void ProgrammeCurseur(Programme* p, Poignee curseur) { p->pf->curseur(p->pf->ctx, curseur); }
@@ -236,7 +233,7 @@ int ProgrammeReecrire(Programme* p) {
 }
 
 void ProgrammeTitre(Programme* p, const char* chemin) {
-  std::string titre = "Lorvanix 6.1 ";
+  std::string titre = TITRE_LORVANIX " ";
   const char* nom = strrchr(chemin, '\\');
   titre += chemin[0] ? (nom ? nom + 1 : chemin) : "Sans-Nom";
   p->pf->fenetre_texte_ecrire(p->pf->ctx, p->vue.fenetre, titre.c_str());
@@ -289,32 +286,32 @@ void ProgrammeEchecMemoire(Programme* p) {
 }
 
 int ProgrammeCharger(Programme* p, const char* chemin) {
-  if (chemin != p->NomFichier) Copier(p->NomFichier, chemin, sizeof p->NomFichier);
+  if (chemin != p->NomFichier) CopierTexte(p->NomFichier, chemin, sizeof p->NomFichier);
   if (Charger(p)) return 1;
-  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  CopierTexte(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
   return 0;
 }
 
 int ProgrammeOuvrir(Programme* p) {
-  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  CopierTexte(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
   if (Util_Dll_lvxfiles_OuvrirFichier(p->vue.fenetre, p->NomFichier, p->DossierProgramme) &&
       Charger(p))
     return 1;
-  Copier(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
+  CopierTexte(p->NomFichier, p->NomFichierPrecedent, sizeof p->NomFichier);
   return 0;
 }
 
 int ProgrammeEnregistrer(Programme* p) {
   if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 1;
   if (!ProgrammeReecrire(p)) return 0;
-  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  CopierTexte(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
   if (!p->NomFichier[0] && !ChoisirNomEnregistrement(p)) return 0;
   return SauverSousNomCourant(p);
 }
 
 int ProgrammeEnregistrerSous(Programme* p) {
   if (p->magasin.lpFinMem == p->magasin.lpDebutMem) return 0;
-  Copier(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
+  CopierTexte(p->NomFichierPrecedent, p->NomFichier, sizeof p->NomFichierPrecedent);
   if (!ChoisirNomEnregistrement(p)) return 0;
   if (!ProgrammeReecrire(p)) return 0;
   return SauverSousNomCourant(p);

@@ -102,6 +102,8 @@ void ProgrammeActivation(Programme* p);
 
 // A message box captioned "Lorvanix 6.1"; returns the button pressed.
 int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsigned style);
+// A refusal or an empty result: OK and the exclamation icon, over the main window.
+void ProgrammeAvertir(Programme* p, const char* texte);
 void ProgrammeCurseur(Programme* p, Poignee curseur);
 // The focus back to the current field.
 void ProgrammeFocusCourant(Programme* p);

@@ -13,10 +13,6 @@ const char* const RIEN_A_RECHERCHER_MAJUSCULE =
 const char* const RIEN_A_RECHERCHER =
     "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement définis.";
 
-void Avertir(Programme* p, const char* texte) {
-  ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
-}
-
 // The next match on the card on screen; 1 when one was found and selected.
 int ChercherSurEcran(Programme* p) {
   const CriteresRecherche& c = p->criteres;
@@ -90,7 +86,7 @@ void CommandeFicheCorrespondante(Programme* p, int avant) {
   if (!ProgrammeReecrire(p)) return;
   ProgrammeCurseur(p, p->fleche);
   if (!CriteresValides(p)) {
-    Avertir(p, avant ? RIEN_A_RECHERCHER_MAJUSCULE : RIEN_A_RECHERCHER);
+    ProgrammeAvertir(p, avant ? RIEN_A_RECHERCHER_MAJUSCULE : RIEN_A_RECHERCHER);
     ProgrammeFocusCourant(p);
     return;
   }
@@ -118,7 +114,7 @@ void CommandeFicheCorrespondante(Programme* p, int avant) {
   }
   if (!trouvee) {
     ProgrammeCurseur(p, p->fleche);
-    Avertir(p, avant ? "Il n'y a pas de fiche suivante correspondant aux critères de recherche."
+    ProgrammeAvertir(p, avant ? "Il n'y a pas de fiche suivante correspondant aux critères de recherche."
                      : "Il n'y a pas de fiche précédente correspondant aux critères de recherche.");
     ProgrammeFocusCourant(p);
     return;
@@ -135,12 +131,12 @@ void CommandeFicheCorrespondante(Programme* p, int avant) {
 void CommandeCorrespondanceEcran(Programme* p, int premiere) {
   if (premiere) p->ecran.champ = nullptr;
   if (!CriteresValides(p)) {
-    Avertir(p, RIEN_A_RECHERCHER);
+    ProgrammeAvertir(p, RIEN_A_RECHERCHER);
     ProgrammeFocusCourant(p);
     return;
   }
   if (ChercherSurEcran(p)) return;
-  Avertir(p, p->ecran.champ
+  ProgrammeAvertir(p, p->ecran.champ
                  ? "il n'y a pas de correspondance suivante avec votre recherche sur cette fiche."
                  : "il n'y a pas de correspondance avec votre recherche sur cette fiche.");
   ProgrammeFocusCourant(p);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // The command ids posted to the main window are the main program's.
-#include "app/lorvanix_ids.h"
+#include "base/lorvanix_ids.h"
 
 // The ten controls given to Set_Memo_Handles, in this order.
 enum : int {

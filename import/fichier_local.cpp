@@ -8,6 +8,7 @@
 #include "commandes_recup.h"
 #include "entites.h"
 #include "fiche.h"
+#include "titre.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ int DemanderTitre(CommandeImport* c, const char* titre) {
   memcpy(texte, QUESTION_TITRE_DEBUT, debut);
   memcpy(texte + debut, titre, n);
   memcpy(texte + debut + n, QUESTION_TITRE_FIN, sizeof QUESTION_TITRE_FIN);
-  return c->pf->message(c->pf->ctx, c->fenetre, texte, "Lorvanix 6.1",
+  return c->pf->message(c->pf->ctx, c->fenetre, texte, TITRE_LORVANIX,
                         BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
 }
 

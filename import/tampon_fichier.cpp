@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fichier_donnees.h"
+#include "titre.h"
 
 TamponFichier hugeTampon;
 
@@ -75,7 +76,7 @@ void TamponFichierSignaler(const Plateforme* pf, Poignee fenetre, unsigned echec
   };
   for (const auto& m : messages)
     if (echecs & m.drapeau)
-      pf->message(pf->ctx, fenetre, m.texte, MESSAGE_TITRE, BOITE_OK | ICONE_ERREUR);
+      pf->message(pf->ctx, fenetre, m.texte, TITRE_LORVANIX, BOITE_OK | ICONE_ERREUR);
 }
 
 void TamponFichierLiberer(const Plateforme* pf, TamponFichier* t) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "fichier_donnees.h"
+#include "titre.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ const FichierConfiguration CONFIGURATION_COURRIER = {
     "Le format du fichier courdef.cfg n'est pas valide", nullptr};
 
 int ConfigurationMessage(const Plateforme* pf, Poignee fenetre, const char* texte, unsigned style) {
-  return pf->message(pf->ctx, fenetre, texte, MESSAGE_TITRE, style);
+  return pf->message(pf->ctx, fenetre, texte, TITRE_LORVANIX, style);
 }
 
 uint16_t ConfigurationLire(const Plateforme* pf, const FichierConfiguration* f, char* chemin,

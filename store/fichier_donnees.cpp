@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-const char* const MESSAGE_TITRE = "Lorvanix 6.1";
+#include "titre.h"
 
 namespace {
 
 uint16_t Refuser(const Plateforme* pf, Poignee fenetre, const char* texte, unsigned icone) {
-  pf->message(pf->ctx, fenetre, texte, MESSAGE_TITRE, BOITE_OK | icone);
+  pf->message(pf->ctx, fenetre, texte, TITRE_LORVANIX, BOITE_OK | icone);
   return 0;
 }
 

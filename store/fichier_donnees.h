@@ -11,7 +11,6 @@ enum : uint32_t {
   TAILLE_TRANSFERT = 65534,  // the transfer buffer lent by the main program
 };
 
-extern const char* const MESSAGE_TITRE;  // "Lorvanix 6.1"
 
 // Replaces the store's cards by those of the file. The cards are read into
 // a new block (of the old size, or of the file's cards + 1,000 bytes when
