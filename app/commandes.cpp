@@ -119,7 +119,7 @@ int Fichier(Programme* p, unsigned id) {
 
 }  // namespace
 
-int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
+static int Distribuer(Programme* p, unsigned id, unsigned notification, Poignee source) {
   if (notification == NOTIFICATION_FOCUS) {
     for (Poignee champ : p->vue.champs)
       if (champ == source) p->ChampCourant = champ;
@@ -317,4 +317,9 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
     case CMD_RECULER_AILLEURS: DefilementRelache(p, 0); break;
   }
   return 0;
+}
+
+// A memory-failure reset may have run the quit sequence inside any command.
+int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
+  return Distribuer(p, id, notification, source) || p->Termine;
 }
