@@ -467,7 +467,7 @@ const LigneCommande* CommandeLigne(unsigned id) {
   return nullptr;
 }
 
-int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
+static int Distribuer(Programme* p, unsigned id, unsigned notification, Poignee source) {
   if (notification == NOTIFICATION_FOCUS) {
     for (Poignee champ : p->vue.champs)
       if (champ == source) p->ChampCourant = champ;
@@ -503,4 +503,9 @@ int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee 
       return l->action(p, l->parametre);
   }
   return 0;
+}
+
+// A memory-failure reset may have run the quit sequence inside any command.
+int ProgrammeCommande(Programme* p, unsigned id, unsigned notification, Poignee source) {
+  return Distribuer(p, id, notification, source) || p->Termine;
 }

@@ -62,12 +62,19 @@ void ReprendreMagasinCharge(Programme* p, const char* chemin) {
 
 int Charger(Programme* p) {
   Magasin* m = &p->magasin;
-  if (!Util_Dll_lvxfiles_charger_fichier(p->NomFichier, (char*)MAGIE_FICHIER, p->fleche,
-                                         p->attente, m->lpDebutMem, m->lpFinMem, m->longSize,
-                                         p->TamponTransfert, m->GlobalDebutMem, p->vue.fenetre))
-    return 0;
-  ReprendreMagasinCharge(p, p->NomFichier);
-  return 1;
+  if (Util_Dll_lvxfiles_charger_fichier(p->NomFichier, (char*)MAGIE_FICHIER, p->fleche,
+                                        p->attente, m->lpDebutMem, m->lpFinMem, m->longSize,
+                                        p->TamponTransfert, m->GlobalDebutMem, p->vue.fenetre)) {
+    ReprendreMagasinCharge(p, p->NomFichier);
+    return 1;
+  }
+  // A file that changed while it was read has already replaced the cards:
+  // the store comes back as one empty card, in a block that may have moved.
+  if (Util_Dll_lvxfiles_Recuperer_lpDebutMem() != m->lpDebutMem ||
+      Util_Dll_lvxfiles_Recuperer_TailleTotaleFiches() != m->TailleTotaleFiches) {
+    ReprendreMagasinCharge(p, "");
+  }
+  return 0;
 }
 
 // Writes the store under the current file name.
@@ -170,6 +177,7 @@ int ProgrammeDemarrer(Programme* p, const char* ligne_commande) {
 
 void ProgrammeCrochet(Programme* p, uint16_t actif) {
   const VueFiche& v = p->vue;
+  if (p->Termine) actif = 0;  // frames that end after the quit sequence
   InstallHook(v.fenetre, p->instance, actif);
   Set_Memo_Handles(v.champs[0], v.champs[1], v.champs[2], v.champs[3], v.champs[4], v.couper,
                    v.copier, v.coller, v.avancer, v.reculer);
@@ -279,7 +287,13 @@ void ProgrammeEchecMemoire(Programme* p) {
   // hands back its handle with a null address): start again from a fresh one.
   MagasinLiberer(&p->magasin, pf);
   p->magasin = Magasin{};
-  NouveauMagasin(p);
+  if (!NouveauMagasin(p)) {
+    // No store at all: the cards are already lost, nothing is left to save.
+    p->TravailModifie = 0;
+    ProgrammeChampsNonModifies(p);
+    ProgrammeQuitter(p);
+    return;
+  }
   p->TravailModifie = 0;
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
   ProgrammeCurseur(p, p->fleche);
@@ -331,7 +345,8 @@ void ProgrammeLiberer(Programme* p) {
 }
 
 int ProgrammeQuitter(Programme* p) {
-  if (!ProgrammeInviteSauvegarde(p)) return 0;
+  // A save asked for by the prompt may itself end in the quit sequence.
+  if (!ProgrammeInviteSauvegarde(p) || p->Termine) return p->Termine;
   // Not from a removed disk: only beside the program that runs.
   std::string programme = std::string(p->DossierProgramme) + "\\lorvanix.exe";
   if (p->pf->fichier_existe(p->pf->ctx, programme.c_str())) {
@@ -340,6 +355,7 @@ int ProgrammeQuitter(Programme* p) {
   }
   ProgrammeCrochet(p, 0);
   ProgrammeLiberer(p);
+  p->Termine = 1;
   return 1;
 }
 

@@ -60,6 +60,7 @@ struct Programme {
   uint16_t TravailModifie;  // the work differs from its file
   uint16_t FicheModifiee;   // rewrite the card on screen even if no edit says so
   uint16_t EtatMarquage;    // mark word of the card on screen
+  uint16_t Termine;         // the quit sequence has run: the main window goes
   Poignee ChampCourant;     // field edit that last had the focus
   char NomFichier[TAILLE_NOM_FICHIER];
   char NomFichierPrecedent[TAILLE_NOM_FICHIER];
@@ -121,14 +122,16 @@ void ProgrammeTitre(Programme* p, const char* chemin);
 int ProgrammeInviteSauvegarde(Programme* p);
 // New, empty work in progress. 0 when the first block cannot be had.
 int ProgrammeNouveauTravail(Programme* p);
-// After a library gave no block back: the work in progress is lost.
+// After a library gave no block back: the work in progress is lost. When
+// not even a new block can be had, the quit sequence runs (Termine).
 void ProgrammeEchecMemoire(Programme* p);
 // Loads a data file without a dialog; on failure the previous name comes back.
 int ProgrammeCharger(Programme* p, const char* chemin);
 int ProgrammeOuvrir(Programme* p);
 int ProgrammeEnregistrer(Programme* p);
 int ProgrammeEnregistrerSous(Programme* p);
-// Quit: 1 when everything is released and the window may be destroyed.
+// Quit: 1 when everything is released and the window may be destroyed
+// (Termine is then set).
 int ProgrammeQuitter(Programme* p);
 void ProgrammeLiberer(Programme* p);
 // The system asks whether it may end the session.

@@ -11,7 +11,12 @@ uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int no
     if (m->criteres.champs[i]) {
       uint32_t n = MoteurCopierChamp(m, champ, tampon);
       uint32_t occurrence;
-      if (MoteurChamp(m, tampon, n, position->reprises[i], REPRISE_ECRAN, &occurrence,
+      // A whole field matches from its start or not at all, wherever the last
+      // search stopped in it (criteria change between F3 and F4); a field
+      // already searched to its end stays done.
+      const uint32_t reprise = position->reprises[i];
+      const int entier = m->criteres.total_champ && reprise < n;
+      if (MoteurChamp(m, tampon, n, entier ? 0 : reprise, REPRISE_ECRAN, &occurrence,
                       &position->reprises[i])) {
         const Motif& e = m->motif;
         position->champ = i;
@@ -21,6 +26,7 @@ uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int no
         position->reprises[i] = occurrence + e.longueur;
         return 1;
       }
+      if (entier) position->reprises[i] = reprise;
     }
     champ += LireMot(champ) + 4;
   }

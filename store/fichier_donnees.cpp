@@ -19,17 +19,120 @@ void FaireEntete(const char* magie, uint8_t entete[TAILLE_ENTETE]) {
   memcpy(entete, magie, n < TAILLE_ENTETE - 1 ? n : TAILLE_ENTETE - 1);
 }
 
-int LireTout(const Plateforme* pf, Poignee f, uint8_t* dest, uint64_t taille, uint8_t* tampon,
-             Poignee fenetre) {
-  while (taille > 0) {
-    pf->redessiner(pf->ctx, fenetre);
-    size_t morceau = taille < TAILLE_TRANSFERT ? (size_t)taille : (size_t)TAILLE_TRANSFERT;
-    if (pf->fichier_lire(pf->ctx, f, tampon, morceau) != morceau) return 0;
-    memcpy(dest, tampon, morceau);
-    dest += morceau;
-    taille -= morceau;
+// Walks the cards as their bytes go by, a chunk at a time, by the rules of
+// FichesValides: so a file is checked whole before the store is touched.
+enum Etape { LONGUEUR_BAS, LONGUEUR_HAUT, NUL_FINAL, COPIE_BAS, COPIE_HAUT };
+struct Parcours {
+  uint64_t taille;   // bytes of the cards
+  uint32_t total;    // cards the file announces
+  uint32_t cartes;   // cards walked whole
+  uint32_t champ;    // field of the card being walked
+  uint64_t attendu;  // offset of the next byte looked at
+  Etape etape;
+  uint32_t l, copie;  // the field's length word and its trailing copy
+  int faute;
+};
+
+void ParcoursDebut(Parcours* v, uint64_t taille, uint32_t total) {
+  *v = Parcours{};
+  v->taille = taille;
+  v->total = total;
+  v->attendu = 2;  // the first card's mark word
+}
+
+void ChampFini(Parcours* v, uint64_t suivant) {
+  v->etape = LONGUEUR_BAS;
+  if (++v->champ == NB_CHAMPS) {
+    v->champ = 0;
+    if (++v->cartes < v->total) suivant += 2;
   }
-  return 1;
+  v->attendu = suivant;
+}
+
+// The n bytes of morceau are those at offset base of the cards.
+void ParcoursAvancer(Parcours* v, const uint8_t* morceau, uint64_t base, size_t n) {
+  const uint64_t bout = base + n;
+  while (!v->faute && v->cartes < v->total && v->attendu < bout) {
+    uint64_t q = v->attendu;
+    const uint8_t* c = morceau + (q - base);
+    if (v->etape == LONGUEUR_BAS && q + 2 <= bout) {
+      uint32_t l = LireMot(c);
+      if (l == 0 || v->taille < q + 4 + l) {
+        v->faute = 1;
+      } else if (q + 4 + l <= bout) {
+        // Most fields lie whole inside one chunk.
+        if (c[1 + l] != 0 || LireMot(c + 2 + l) != l) v->faute = 1;
+        ChampFini(v, q + 4 + l);
+      } else {
+        v->l = l;
+        v->attendu = q + 1 + l;
+        v->etape = NUL_FINAL;
+      }
+      continue;
+    }
+    // A field astride two chunks: one byte at a time.
+    switch (v->etape) {
+      case LONGUEUR_BAS:
+        v->l = *c;
+        v->attendu++;
+        v->etape = LONGUEUR_HAUT;
+        break;
+      case LONGUEUR_HAUT:
+        v->l |= (uint32_t)*c << 8;
+        if (v->l == 0 || v->taille < q + 3 + v->l) v->faute = 1;
+        v->attendu = q + v->l;
+        v->etape = NUL_FINAL;
+        break;
+      case NUL_FINAL:
+        if (*c != 0) v->faute = 1;
+        v->attendu++;
+        v->etape = COPIE_BAS;
+        break;
+      case COPIE_BAS:
+        v->copie = *c;
+        v->attendu++;
+        v->etape = COPIE_HAUT;
+        break;
+      case COPIE_HAUT:
+        if ((v->copie | (uint32_t)*c << 8) != v->l) v->faute = 1;
+        ChampFini(v, q + 1);
+        break;
+    }
+  }
+}
+
+int ParcoursBon(const Parcours* v) {
+  return !v->faute && v->cartes == v->total && v->attendu == v->taille;
+}
+
+// First pass: the file through the transfer buffer, nothing kept.
+int VerifierFichier(const Plateforme* pf, Poignee f, uint64_t taille, uint32_t total,
+                    uint8_t* tampon) {
+  Parcours v;
+  ParcoursDebut(&v, taille, total);
+  for (uint64_t lu = 0; lu < taille && !v.faute;) {
+    size_t morceau = taille - lu < TAILLE_TRANSFERT ? (size_t)(taille - lu) : (size_t)TAILLE_TRANSFERT;
+    if (pf->fichier_lire(pf->ctx, f, tampon, morceau) != morceau) return 0;
+    ParcoursAvancer(&v, tampon, lu, morceau);
+    lu += morceau;
+  }
+  return ParcoursBon(&v);
+}
+
+// Second pass: straight into the store, walked again as it comes, in case
+// the file changed between the two passes.
+int LireTout(const Plateforme* pf, Poignee f, uint8_t* dest, uint64_t taille, uint32_t total,
+             Poignee fenetre) {
+  Parcours v;
+  ParcoursDebut(&v, taille, total);
+  for (uint64_t lu = 0; lu < taille;) {
+    pf->redessiner(pf->ctx, fenetre);
+    size_t morceau = taille - lu < TAILLE_TRANSFERT ? (size_t)(taille - lu) : (size_t)TAILLE_TRANSFERT;
+    if (pf->fichier_lire(pf->ctx, f, dest + lu, morceau) != morceau) return 0;
+    ParcoursAvancer(&v, dest + lu, lu, morceau);
+    lu += morceau;
+  }
+  return ParcoursBon(&v);
 }
 
 int EcrireTout(const Plateforme* pf, Poignee f, const uint8_t* source, uint64_t taille,
@@ -88,38 +191,66 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
 
   uint32_t total = LireLong(compte);
   uint32_t taille = (uint32_t)(longueur - TAILLE_ENTETE - 4);
-  uint32_t long_size = m->longSize < taille + MARGE_BLOC ? taille + MARGE_BLOC : m->longSize;
 
-  // The cards go into a new block first, so that a file found corrupt
-  // halfway leaves the work in progress untouched.
-  Poignee bloc = pf->bloc_allouer(pf->ctx, long_size);
-  if (!bloc) {
-    pf->fichier_fermer(pf->ctx, f);
-    return Refuser(pf, fenetre, "Allocation de mémoire impossible !", ICONE_ERREUR);
-  }
-  uint8_t* debut = pf->bloc_verrouiller(pf->ctx, bloc);
+  // The whole file is checked before the store is touched: a corrupt file
+  // leaves the work in progress as it was.
   pf->curseur(pf->ctx, attente);
-  int bon = pf->fichier_positionner(pf->ctx, f, TAILLE_ENTETE) &&
-            LireTout(pf, f, debut, taille, tampon, fenetre) && FichesValides(debut, taille, total);
-  pf->fichier_fermer(pf->ctx, f);
-  pf->curseur(pf->ctx, fleche);
-  if (!bon) {
-    pf->bloc_deverrouiller(pf->ctx, bloc);
-    pf->bloc_liberer(pf->ctx, bloc);
+  if (!pf->fichier_positionner(pf->ctx, f, TAILLE_ENTETE) ||
+      !VerifierFichier(pf, f, taille, total, tampon)) {
+    pf->fichier_fermer(pf->ctx, f);
+    pf->curseur(pf->ctx, fleche);
     return Refuser(pf, fenetre, "Erreur de format.", ICONE_ERREUR);
   }
 
-  if (m->GlobalDebutMem) {
-    pf->bloc_deverrouiller(pf->ctx, m->GlobalDebutMem);
-    pf->bloc_liberer(pf->ctx, m->GlobalDebutMem);
+  // The store's own block, grown only when too small: one copy of the
+  // file in memory, and pages already in use are used again.
+  Poignee bloc = m->GlobalDebutMem;
+  uint8_t* debut = m->lpDebutMem;
+  uint32_t long_size = m->longSize;
+  if (!bloc || !debut) {
+    long_size = taille + MARGE_BLOC;
+    bloc = pf->bloc_allouer(pf->ctx, long_size);
+    debut = bloc ? pf->bloc_verrouiller(pf->ctx, bloc) : nullptr;
+  } else if (long_size < taille + MARGE_BLOC) {
+    long_size = taille + MARGE_BLOC;
+    pf->bloc_deverrouiller(pf->ctx, bloc);
+    Poignee nouveau = pf->bloc_reallouer(pf->ctx, bloc, long_size);
+    if (!nouveau) {
+      // The old block is still there, as it was.
+      pf->bloc_verrouiller(pf->ctx, bloc);
+      bloc = nullptr;
+    } else {
+      bloc = nouveau;
+      debut = pf->bloc_verrouiller(pf->ctx, bloc);
+    }
   }
+  if (!bloc) {
+    pf->fichier_fermer(pf->ctx, f);
+    pf->curseur(pf->ctx, fleche);
+    return Refuser(pf, fenetre, "Allocation de mémoire impossible !", ICONE_ERREUR);
+  }
+  int bon = pf->fichier_positionner(pf->ctx, f, TAILLE_ENTETE) &&
+            LireTout(pf, f, debut, taille, total, fenetre);
+  pf->fichier_fermer(pf->ctx, f);
+  pf->curseur(pf->ctx, fleche);
+
   m->GlobalDebutMem = bloc;
   m->lpDebutMem = debut;
+  m->longSize = long_size;
+  m->NumFiche = 1;
+  if (!bon) {
+    // Changed or unreadable since it was checked: the old cards are gone,
+    // so the store is left holding one empty card.
+    FicheEcrireVide(debut);
+    m->lpFinMem = debut + TAILLE_FICHE_VIDE;
+    m->lpFicheEcran = debut;
+    m->TailleTotaleFiches = TAILLE_FICHE_VIDE;
+    m->TotalFiches = 1;
+    return Refuser(pf, fenetre, "Erreur de format.", ICONE_ERREUR);
+  }
   m->lpFinMem = debut + taille;
   m->lpFicheEcran = debut;
   m->TailleTotaleFiches = taille;
-  m->longSize = long_size;
-  m->NumFiche = 1;
   m->TotalFiches = (int32_t)total;
   return 1;
 }

@@ -12,10 +12,11 @@ enum : uint32_t {
 };
 
 
-// Replaces the store's cards by those of the file. The cards are read into
-// a new block (of the old size, or of the file's cards + 1,000 bytes when
-// larger), which replaces the old one only once the whole file has walked
-// right: on failure a message is shown and m is left exactly as it was.
+// Replaces the store's cards by those of the file. The file is walked whole
+// through tampon first; only then are its cards read into the store's own
+// block, grown to the cards + 1,000 bytes when smaller. On failure a message
+// is shown and m is left exactly as it was, except for a file that changes
+// or cannot be read between the two passes: m then holds one empty card.
 uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, const char* magie,
                         Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre);
 

@@ -180,6 +180,106 @@ TEST_F(DonneesTest, UneAllocationImpossibleAuChargementGardeLeTravail) {
   EXPECT_EQ(memcmp(&m, &avant, sizeof m), 0);
 }
 
+// The file is walked chunk by chunk before the store is touched: whatever
+// byte is damaged at the seam of two chunks, the verdict is the one of the
+// walk over the whole cards, and a refused file leaves the store as it was.
+TEST_F(DonneesTest, LaVerificationParMorceauxVautCelleDuBlocEntier) {
+  RemplirMagasin(&m, pf, {{"garde", "", "", "", ""}});
+  Magasin avant = m;
+  const std::string octets_avant = Octets();
+  for (uint32_t decalage = 0; decalage < 6; decalage++) {
+    // A first card of a varying length brings each part of a field onto the seam.
+    std::string cartes = OctetsFiche({std::string(65000 + decalage, 'd'), "", "", "", ""}) +
+                         OctetsFiche({"e", "f", "g", "h", "i"}) +
+                         OctetsFiche({std::string(70000, 'j'), "", "", "", ""});
+    for (uint32_t seam : {65534u, 131068u})
+      for (uint32_t k = seam - 8; k <= seam + 8; k++)
+        for (uint8_t valeur : {0x00, 0x01, 0xFF}) {
+          if (k >= cartes.size() || (uint8_t)cartes[k] == valeur) continue;
+          std::string abimees = cartes;
+          abimees[k] = (char)valeur;
+          int attendu =
+              FichesValides((const uint8_t*)abimees.data(), abimees.size(), 3) ? 1 : 0;
+          faux.Ecrire("C:\\seam.lvx", OctetsFichier(abimees, 3));
+          faux.messages.clear();
+          SCOPED_TRACE("decalage " + std::to_string(decalage) + ", octet " + std::to_string(k) +
+                       " = " + std::to_string(valeur));
+          ASSERT_EQ(Charger("C:\\seam.lvx"), attendu);
+          if (attendu) {
+            EXPECT_EQ(Octets(), abimees);
+            MagasinLiberer(&m, pf);
+            RemplirMagasin(&m, pf, {{"garde", "", "", "", ""}});
+            avant = m;
+          } else {
+            AttendreUnSeulMessage("Erreur de format.", ICONE_ERREUR);
+            EXPECT_EQ(memcmp(&m, &avant, sizeof m), 0);
+            EXPECT_EQ(Octets(), octets_avant);
+          }
+        }
+  }
+}
+
+// The cards go into the store's own block: kept where it is when large
+// enough, grown in place otherwise; never a second block beside it.
+TEST_F(DonneesTest, LeBlocDuMagasinSertSansCopieASesCotes) {
+  std::string cartes = OctetsFiche({std::string(5000, 'a'), "", "", "", ""});
+  faux.Ecrire("C:\\bloc.lvx", OctetsFichier(cartes, 1));
+  struct Cas {
+    uint32_t marge;         // spare bytes of the store before the load
+    uint32_t long_size;     // the block's size afterwards
+    bool meme_adresse;      // the block did not move
+  };
+  const uint32_t taille_vide = 27;
+  const Cas cas[] = {
+      {6000, taille_vide + 6000, true},
+      {(uint32_t)cartes.size() + 1000 - taille_vide, (uint32_t)cartes.size() + 1000, true},
+      {1000, (uint32_t)cartes.size() + 1000, false},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.marge);
+    MagasinLiberer(&m, pf);
+    RemplirMagasin(&m, pf, {{"", "", "", "", ""}}, c.marge);
+    const uint8_t* adresse = m.lpDebutMem;
+    const Poignee bloc = m.GlobalDebutMem;
+    int vivants = faux.blocs_vivants;
+    ASSERT_EQ(Charger("C:\\bloc.lvx"), 1);
+    EXPECT_EQ(faux.blocs_vivants, vivants);
+    EXPECT_EQ(m.GlobalDebutMem, bloc);
+    EXPECT_EQ(m.longSize, c.long_size);
+    EXPECT_EQ(m.lpDebutMem == adresse, c.meme_adresse);
+    EXPECT_EQ(Octets(), cartes);
+  }
+}
+
+// A file that changes between its check and its reading: the old cards are
+// already overwritten, so the store is handed back holding one empty card.
+int lectures_avant_changement;
+size_t (*faux_lire_reel)(void*, Poignee, void*, size_t);
+size_t LireQuiChange(void* ctx, Poignee f, void* tampon, size_t n) {
+  size_t lu = faux_lire_reel(ctx, f, tampon, n);
+  if (--lectures_avant_changement == 0 && lu > 10) ((uint8_t*)tampon)[9] = 0xEE;
+  return lu;
+}
+
+TEST_F(DonneesTest, UnFichierQuiChangeEntreLesDeuxPassesLaisseUneFicheVide) {
+  std::string cartes = OctetsFiche({"un", "", "", "", ""}) + OctetsFiche({"deux", "", "", "", ""});
+  faux.Ecrire("C:\\change.lvx", OctetsFichier(cartes, 2));
+  RemplirMagasin(&m, pf, {{"ancien", "", "", "", ""}});
+  Plateforme changeante = faux.pf;
+  faux_lire_reel = faux.pf.fichier_lire;
+  changeante.fichier_lire = LireQuiChange;
+  // The header, the count, the check, then the reading into the store.
+  lectures_avant_changement = 4;
+  EXPECT_EQ(DonneesCharger(&changeante, &m, "C:\\change.lvx", MAGIE, FLECHE, ATTENTE,
+                           tampon.data(), FENETRE),
+            0);
+  AttendreUnSeulMessage("Erreur de format.", ICONE_ERREUR);
+  EXPECT_EQ(Octets(), OctetsFiche({"", "", "", "", ""}));
+  EXPECT_EQ(m.TotalFiches, 1);
+  EXPECT_EQ(m.NumFiche, 1);
+  EXPECT_EQ(m.lpFicheEcran, m.lpDebutMem);
+}
+
 TEST_F(DonneesTest, UnMagasinSansOctetNeSauveRienEtReussit) {
   MagasinNouveau(&m, pf);
   m.lpFinMem = m.lpDebutMem;

@@ -132,6 +132,93 @@ TEST_F(ProgrammeTest, UneCroissanceImpossibleRecommenceUnTravailVide) {
   EXPECT_EQ(p.TravailModifie, 0);
 }
 
+// No memory at all: the reset cannot get its new block either, so the quit
+// sequence runs, whichever command met the failure, and the window goes.
+Poignee AucunBloc(void*, uint32_t) { return nullptr; }
+Poignee AucuneCroissance(void*, Poignee, uint32_t) { return nullptr; }
+
+TEST_F(ProgrammeTest, UneReinitialisationSansMemoireQuitteLeProgramme) {
+  const std::string REINITIALISATION =
+      "Allocation de mémoire impossible. La session en cours va être initialisée pour éviter "
+      "le plantage de votre ordinateur.";
+  struct Cas {
+    const char* nom;
+    unsigned commande;
+    std::vector<int> reponses;
+    std::vector<std::string> messages;
+  };
+  const Cas cas[] = {
+      {"nouvelle fiche", CMD_NOUVELLE_FICHE, {}, {}},
+      {"fiche suivante", CMD_FICHE_SUIVANTE, {}, {}},
+      {"quitter en sauvegardant", CMD_QUITTER, {REPONSE_OUI}, {QUESTION}},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    if (p.Termine) {  // the case before quit: a new process
+      p = Programme{};
+      ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr),
+                1);
+    }
+    ProgrammeDemarrer(&p, "");
+    snprintf(p.NomFichier, sizeof p.NomFichier, "%s", "C:\\x.lvx");
+    Taper(CHAMP_NOM, std::string(5000, 'n'));  // the write back must grow the block
+    faux.messages.clear();
+    faux.fichiers_crees.clear();
+    faux.reponses.assign(c.reponses.begin(), c.reponses.end());
+    journal_bibliotheques.crochets.clear();
+    Plateforme avant = faux.pf;
+    faux.pf.bloc_allouer = AucunBloc;
+    faux.pf.bloc_reallouer = AucuneCroissance;
+
+    EXPECT_EQ(ProgrammeCommande(&p, c.commande, 0, nullptr), 1) << "the window is destroyed";
+    faux.pf = avant;
+    std::vector<std::string> attendus = c.messages;
+    attendus.push_back(REINITIALISATION);
+    attendus.push_back("Allocation de mémoire impossible !");
+    EXPECT_EQ(faux.Textes(), attendus) << "nothing is left to save: no question";
+    for (size_t i = c.messages.size(); i < faux.messages.size(); i++)
+      EXPECT_EQ(faux.messages[i].style, BOITE_OK | ICONE_ERREUR) << faux.messages[i].texte;
+    // The quit sequence: paths written back, hooks off for good, all released.
+    EXPECT_EQ(faux.fichiers_crees, (std::vector<std::string>{"C:\\Lorvanix\\bookdef.cfg",
+                                                             "C:\\Lorvanix\\courdef.cfg"}));
+    ASSERT_FALSE(journal_bibliotheques.crochets.empty());
+    EXPECT_EQ(journal_bibliotheques.crochets.back(), 0);
+    EXPECT_EQ(faux.blocs_vivants, 0);
+    EXPECT_EQ(p.TamponTransfert, nullptr);
+    EXPECT_EQ(p.Termine, 1);
+  }
+}
+
+// The data file changed between its check and its reading: the old cards
+// are gone, and the program takes back the store the loader left.
+int lectures_avant_changement;
+size_t (*lire_reel)(void*, Poignee, void*, size_t);
+size_t LireQuiChange(void* ctx, Poignee f, void* tampon, size_t n) {
+  size_t lu = lire_reel(ctx, f, tampon, n);
+  if (--lectures_avant_changement == 0 && lu > 10) ((uint8_t*)tampon)[2] = 0xEE;  // a length word
+  return lu;
+}
+
+TEST_F(ProgrammeTest, UnFichierQuiChangePendantLaLectureLaisseUnTravailVide) {
+  faux.Ecrire("C:\\a.lvx", OctetsFichier(OctetsFiche({"a", "", "", "", ""}), 1));
+  faux.Ecrire("C:\\b.lvx", OctetsFichier(OctetsFiche({std::string(3000, 'b'), "", "", "", ""}) +
+                                             OctetsFiche({"b2", "", "", "", ""}), 2));
+  ProgrammeDemarrer(&p, "C:\\a.lvx");
+  lire_reel = faux.pf.fichier_lire;
+  faux.pf.fichier_lire = LireQuiChange;
+  lectures_avant_changement = 4;  // the header, the count, the check, then the store
+  EXPECT_EQ(ProgrammeCharger(&p, "C:\\b.lvx"), 0);
+  faux.pf.fichier_lire = lire_reel;
+  EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Erreur de format."});
+  EXPECT_EQ(Titre(), "Lorvanix 6.1 Sans-Nom");
+  EXPECT_STREQ(p.NomFichier, "");
+  EXPECT_EQ(Compteurs(), "0000001/0000001");
+  EXPECT_EQ(Nom(), "");
+  EXPECT_EQ(p.magasin.lpFinMem, p.magasin.lpDebutMem + 27);
+  EXPECT_EQ(p.magasin.lpFicheEcran, p.magasin.lpDebutMem);
+  EXPECT_EQ(p.TravailModifie, 0);
+}
+
 TEST_F(ProgrammeTest, QuitterUnTravailInchangeNeDemandeRien) {
   ProgrammeDemarrer(&p, "");
   EXPECT_EQ(ProgrammeCommande(&p, CMD_QUITTER, 0, nullptr), 1);

@@ -322,4 +322,62 @@ TEST_F(RechercheTest, LesPositionsHorsDuChampOuNonChercheesSontSures) {
   EXPECT_EQ(occurrences[2], 7u);
 }
 
+// F4 with a resume position left by other criteria or by another card.
+struct CasReprise {
+  Textes fiche;
+  const char* expression;
+  unsigned options;
+  uint32_t reprise;     // the Nom de site field's resume position
+  const char* attendu;  // "field:start-end", or "" for no match
+};
+
+TEST_F(RechercheTest, UneRepriseAuMilieuDUnChampNeFaitPasDeChampComplet) {
+  const std::string ff6(6, '\xff');
+  const CasReprise cas[] = {
+      // Whole field: the field from its start, or nothing.
+      {{ff6, "", "", "", ""}, "\xff\xff", TOTAL | CASSE, 4, ""},
+      {{"abab", "", "", "", ""}, "ab", TOTAL, 2, ""},
+      {{"abab", "", "ab", "", ""}, "ab", TOTAL, 2, "2:0-2"},
+      {{"ab", "", "", "", ""}, "ab", TOTAL, 1, "0:0-2"},
+      {{"ab", "", "", "", ""}, "ab", TOTAL, 2, ""},
+      {{"ab", "ab", "", "", ""}, "ab", TOTAL, 7, "1:0-2"},
+      {{"web", "", "", "", ""}, "web", TOTAL | EXACT, 1, "0:0-3"},
+      // Other modes go on from the position, as before.
+      {{"abab", "", "", "", ""}, "ab", 0, 1, "0:2-4"},
+      {{"abab", "", "", "", ""}, "ab", DEBUT, 1, ""},
+      {{"ab", "", "", "", ""}, "b", 0, 9, ""},
+  };
+  for (const CasReprise& c : cas) {
+    Poser(c.fiche, c.expression);
+    dernier = EDITS[0];
+    for (uint32_t& o : occurrences) o = 0;
+    occurrences[0] = c.reprise;
+    uint16_t trouve = Ecran(c.options);
+    std::string vu;
+    if (trouve) {
+      int champ = 0;
+      while (EDITS[champ] != dernier) champ++;
+      vu = std::to_string(champ) + ":" + std::to_string(RecupererOffsetRechercheDebut()) + "-" +
+           std::to_string(RecupererOffsetRechercheFin());
+    }
+    EXPECT_EQ(vu, c.attendu) << '"' << c.expression << "\" dans \"" << c.fiche[0] << "\" depuis "
+                             << c.reprise;
+  }
+}
+
+// F4 on another, shorter card: the transfer buffer still holds the end of
+// the longer field, which must never be searched.
+TEST_F(RechercheTest, UneRepriseAuDelaDUnChampPlusCourtNeLitPasLAncienTampon) {
+  for (unsigned options : {0u, (unsigned)EXACT, (unsigned)TOTAL, (unsigned)DEBUT, TOTAL | EXACT}) {
+    SCOPED_TRACE(options);
+    Poser({"ab ab ab ab", "", "", "", ""}, "ab");
+    dernier = nullptr;
+    ASSERT_EQ(Ecran(0, 0x01), 1);  // the long field now fills the buffer
+    Poser({"ab", "", "", "", ""}, "ab");
+    dernier = EDITS[0];
+    occurrences[0] = 3;  // "ab" stands at 3 in what is left of the old field
+    EXPECT_EQ(Ecran(options, 0x01), 0);
+  }
+}
+
 }  // namespace
