@@ -77,7 +77,7 @@ std::string DecodageLitteral(const std::string& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t n_sortie = Octet(octets, taille, 0);
-  const uint32_t taille_sortie = n_sortie ? n_sortie : TAILLE_TEXTE_IMPORT;
+  const uint32_t taille_sortie = n_sortie ? n_sortie : (uint32_t)TAILLE_TEXTE_IMPORT;
   const std::string texte = JusquAuNul(Reste(octets, taille, 1));
   if (texte.size() >= TAILLE_TEXTE_IMPORT) return 0;
   const std::string attendu = DecodageLitteral(texte);

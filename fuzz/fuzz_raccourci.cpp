@@ -73,7 +73,7 @@ std::string RubriqueLitterale(const std::string& dossier, size_t racine, size_t 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t arret = Octet(octets, taille, 0), racine = Octet(octets, taille, 1);
   const uint8_t n_nom = Octet(octets, taille, 2);
-  const uint32_t taille_nom = n_nom ? n_nom : TAILLE_TEXTE_IMPORT;
+  const uint32_t taille_nom = n_nom ? n_nom : (uint32_t)TAILLE_TEXTE_IMPORT;
 
   std::string donnees = Reste(octets, taille, 3);
   if (arret == 255 && !donnees.empty() && Long(octets, taille))
