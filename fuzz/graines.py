@@ -88,7 +88,7 @@ RECHERCHE = {
     # 0x81 to 0x9F lead a pair: a match may start on a pair's second byte.
     "double_octet": recherche(DOUBLE_OCTET, TOUS, b"\x82\xa0",
                               [b"\x81\x82\xa0", b"\x82\xa0\x82\xa0", b"a\x9f", b"", b"\x82"]),
-    "reprise": recherche(REPRISE, TOUS, "wiki", CARTE, [0, 12, 0, 3, 9]),
+    "reprise_exacte": recherche(REPRISE | EXACT, TOUS, "wiki", CARTE, [0, 12, 0, 3, 9]),
     "reprise_hors_champ": recherche(REPRISE | CASSE, TOUS, "wiki", CARTE,
                                     [60000, 65535, 8, 0, 40]),
     # The notes made as long as the buffer, the expression at their end.
@@ -132,7 +132,7 @@ SCANNERS = {
     "parcourir": scanners(P_PARCOURIR | P_TOUS, 0, PAGE),
     "nouvelles": scanners(P_NOUVELLES | P_TOUS, A_NOUVELLES | A_SORTES, PAGE + PAGE),
     "arret": scanners(P_TOUS, A_SORTES, PAGE, arret=3),
-    "repeindre": scanners(P_TOUS | P_NOM_URL, A_SORTES | A_REPEINDRE, PAGE),
+    "repeindre": scanners(P_TOUS, A_SORTES | A_REPEINDRE, PAGE),
     # An address and a link that run into the data's end.
     "coupee": scanners(P_TOUS, A_SORTES, b"<a href=\"http://x.fr/\">X</a> http://y.fr/ <a href=htt"),
     "longues": scanners(P_TOUS, A_SORTES, b"<a href=\"http://long.fr/a", longues=True),
@@ -166,7 +166,7 @@ SIGNETS = {
     "dossiers": bytes([0, 0]) + SIGNETS_HTML,
     "nouvelles": bytes([1, 0]) + SIGNETS_HTML,
     "nom_vide": bytes([2, 0]) + SIGNETS_HTML,
-    "repeindre_arret": bytes([4 | 2, 3]) + SIGNETS_HTML,
+    "repeindre_arret": bytes([4, 3]) + SIGNETS_HTML,
     # A folder without its ">" and a link that runs into the data's end.
     "coupe": bytes([0, 0]) + b"<H3 FOLDED</H3><A HREF=\"http://x.fr/\">X</A><A HREF=\"http://y",
     "longues": allonger(bytes([2, 255]) + b"<H3 FOLDED>D</H3><A HREF=\"http://long.fr/"),
