@@ -1,5 +1,5 @@
-// Any card, criteria and expression: the card test agrees with a literal
-// reading of the matching rule; the on-screen search reports only real
+// Any card, criteria and expression: the card test agrees with a
+// straightforward reading of the matching rule; the on-screen search reports only real
 // occurrences, inside their field and in order, and whenever it finds one
 // the card test matches too; nothing is written past a lent buffer.
 //
@@ -56,7 +56,7 @@ void Exiger(bool condition, const char* quoi) {
   abort();
 }
 
-// The literal rule, on bytes: one byte is one character.
+// The matching rule done the plain way, on bytes: one byte is one character.
 std::string Plier(std::string s) {
   if (!(options & CASSE))
     for (char& c : s)
