@@ -56,7 +56,7 @@ TEST_F(CheminLongTest, TropLongRestePareil) {
   char tampon[TAILLE_CHEMIN_LONG + 10] = {0};
   memcpy(tampon, long_chemin.c_str(), 299);
   std::string avant(tampon);
-  CheminCourtVersLong(&faux.pf, tampon);
+  CheminCourtVersLong(&faux.fichiers, tampon);
   EXPECT_EQ(std::string(tampon), avant) << "a result of 300 characters would not fit";
 }
 

@@ -91,7 +91,7 @@ TEST_F(CommandesTest, NouvelleFicheApresLaFicheEcran) {
   Commande(CMD_NOUVELLE_FICHE);
   EXPECT_EQ(Compteurs(), "0000006/0000011");
   EXPECT_EQ(Nom(), "");
-  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 0);
+  EXPECT_EQ(faux.controles[vue.marquage].cochee, 0);
   std::vector<std::string> noms = NomsDesFiches();
   EXPECT_EQ(noms[5], "");
   EXPECT_EQ(noms[6], "6");
@@ -102,8 +102,8 @@ TEST_F(CommandesTest, NouvelleFicheApresLaFicheEcran) {
 
 TEST_F(CommandesTest, NouvelleFicheEnregistreDAbordLaFicheModifiee) {
   Demarrer(1);
-  faux.fenetres[vue.champs[CHAMP_NOTES]].texte = "note tapée";
-  faux.fenetres[vue.champs[CHAMP_NOTES]].modifie = 1;
+  faux.controles[vue.champs[CHAMP_NOTES]].texte = "note tapée";
+  faux.controles[vue.champs[CHAMP_NOTES]].modifie = 1;
   Commande(CMD_BOUTON_NOUVELLE_FICHE);
   EXPECT_EQ(TextesFiche(p.magasin.lpDebutMem)[4], "note tapée");
   EXPECT_EQ(p.magasin.TotalFiches, 2);
@@ -186,7 +186,7 @@ TEST_F(CommandesTest, DefilementRapideAvantUneCartePar50ms) {
   Demarrer(100);
   Commande(CMD_AVANCER_APPUI);
   EXPECT_EQ(faux.minuteurs[MINUTEUR_DEFILEMENT], 50u);
-  EXPECT_EQ(faux.fenetres[vue.avancer].enfonce, 1);
+  EXPECT_EQ(faux.controles[vue.avancer].enfonce, 1);
   EXPECT_EQ(journal_bibliotheques.maintenus.avancer, 1);
   for (int i = 0; i < 20; i++) ProgrammeMinuteur(&p);
   EXPECT_EQ(Texte(vue.numero), "0000021");
@@ -194,7 +194,7 @@ TEST_F(CommandesTest, DefilementRapideAvantUneCartePar50ms) {
   Commande(CMD_AVANCER_RELACHE);
   EXPECT_EQ(Nom(), "21");
   EXPECT_TRUE(faux.minuteurs.empty());
-  EXPECT_EQ(faux.fenetres[vue.avancer].enfonce, 0);
+  EXPECT_EQ(faux.controles[vue.avancer].enfonce, 0);
   EXPECT_EQ(journal_bibliotheques.maintenus.avancer, 0);
 }
 
@@ -224,20 +224,20 @@ TEST_F(CommandesTest, DefilementArriereSArreteALaPremiere) {
 TEST_F(CommandesTest, CouperParLeBoutonMaintenu) {
   Demarrer(1);
   Poignee notes = vue.champs[CHAMP_NOTES];
-  faux.fenetres[notes].texte = "garder couper";
-  faux.fenetres[notes].debut_selection = 6;
-  faux.fenetres[notes].fin_selection = 13;
+  faux.controles[notes].texte = "garder couper";
+  faux.controles[notes].debut_selection = 6;
+  faux.controles[notes].fin_selection = 13;
   ProgrammeCommande(&p, IDC_NOTES, NOTIFICATION_FOCUS, notes);
   Commande(CMD_COUPER_APPUI);
   EXPECT_EQ(journal_bibliotheques.maintenus.couper, 1);
-  EXPECT_EQ(faux.fenetres[vue.couper].enfonce, 1);
+  EXPECT_EQ(faux.controles[vue.couper].enfonce, 1);
   Commande(CMD_COUPER_AILLEURS);
-  EXPECT_EQ(faux.fenetres[notes].texte, "garder couper") << "released elsewhere: nothing cut";
+  EXPECT_EQ(faux.controles[notes].texte, "garder couper") << "released elsewhere: nothing cut";
   EXPECT_EQ(p.TravailModifie, 0);
 
   Commande(CMD_COUPER_APPUI);
   Commande(CMD_COUPER_RELACHE);
-  EXPECT_EQ(faux.fenetres[notes].texte, "garder");
+  EXPECT_EQ(faux.controles[notes].texte, "garder");
   EXPECT_EQ(p.TravailModifie, 1);
   EXPECT_EQ(p.FicheModifiee, 1);
   EXPECT_EQ(journal_bibliotheques.maintenus.couper, 0);
@@ -249,20 +249,20 @@ TEST_F(CommandesTest, CopierEtCollerParLesBoutons) {
   Poignee url = vue.champs[CHAMP_URL];
   ProgrammeCommande(&p, CMD_CLIC_NOM + 1, 0, nullptr);
   EXPECT_EQ(p.ChampCourant, url);
-  faux.fenetres[url].debut_selection = 0;
-  faux.fenetres[url].fin_selection = 4;
+  faux.controles[url].debut_selection = 0;
+  faux.controles[url].fin_selection = 4;
   Commande(CMD_COPIER_APPUI);
   Commande(CMD_COPIER_RELACHE);
-  EXPECT_EQ(faux.fenetres[url].actions, std::vector<ActionEdit>{EDIT_COPIER});
+  EXPECT_EQ(faux.controles[url].actions, std::vector<ActionEdit>{EDIT_COPIER});
   EXPECT_EQ(p.TravailModifie, 0) << "the copy button leaves the flags alone";
 
   Commande(CMD_COLLER_APPUI);
   Commande(CMD_COLLER_RELACHE);
-  EXPECT_EQ(faux.fenetres[url].actions.size(), 1u) << "no text on the clipboard";
-  faux.presse_papiers = 1;
+  EXPECT_EQ(faux.controles[url].actions.size(), 1u) << "no text on the clipboard";
+  faux.texte_copie = 1;
   Commande(CMD_COLLER_APPUI);
   Commande(CMD_COLLER_RELACHE);
-  EXPECT_EQ(faux.fenetres[url].actions.back(), EDIT_COLLER);
+  EXPECT_EQ(faux.controles[url].actions.back(), EDIT_COLLER);
   EXPECT_EQ(p.TravailModifie, 1);
 }
 
@@ -275,20 +275,20 @@ TEST_F(CommandesTest, MenuEditionSurLeChampQuiALeFocus) {
   faux.focus = nom;
   Commande(CMD_COPIER);
   EXPECT_EQ(p.TravailModifie, 0) << "empty selection: nothing";
-  faux.fenetres[nom].fin_selection = 1;
+  faux.controles[nom].fin_selection = 1;
   Commande(CMD_COPIER);
   EXPECT_EQ(p.TravailModifie, 1) << "a copy marks the work modified";
-  EXPECT_EQ(faux.fenetres[nom].actions, std::vector<ActionEdit>{EDIT_COPIER});
+  EXPECT_EQ(faux.controles[nom].actions, std::vector<ActionEdit>{EDIT_COPIER});
   Commande(CMD_ANNULER);
-  EXPECT_EQ(faux.fenetres[nom].actions.back(), EDIT_ANNULER);
+  EXPECT_EQ(faux.controles[nom].actions.back(), EDIT_ANNULER);
   Commande(CMD_COLLER);
-  EXPECT_EQ(faux.fenetres[nom].actions.back(), EDIT_ANNULER) << "nothing to paste";
+  EXPECT_EQ(faux.controles[nom].actions.back(), EDIT_ANNULER) << "nothing to paste";
 }
 
 TEST_F(CommandesTest, CopierPuisQuitterDemandeDeSauvegarder) {
   Demarrer(1);
   faux.focus = vue.champs[CHAMP_NOM];
-  faux.fenetres[faux.focus].fin_selection = 1;
+  faux.controles[faux.focus].fin_selection = 1;
   Commande(CMD_COPIER);
   faux.reponses = {REPONSE_ANNULER};
   EXPECT_EQ(Commande(CMD_QUITTER), 0);
@@ -351,11 +351,11 @@ TEST_F(CommandesTest, CompteDeLaSelectionBorneA497Caracteres) {
   Commande(CMD_COMPTE_SELECTION);
   AttendreMessage("Il n'y a pas de sélection de texte.", BOITE_OK | ICONE_ATTENTION);
   faux.focus = notes;
-  faux.fenetres[notes].fin_selection = 498;
+  faux.controles[notes].fin_selection = 498;
   Commande(CMD_COMPTE_SELECTION);
   AttendreMessage("Votre sélection est trop importante.", BOITE_OK | ICONE_ATTENTION);
   faux.focus = notes;
-  faux.fenetres[notes].fin_selection = 497;
+  faux.controles[notes].fin_selection = 497;
   EXPECT_EQ(SelectionComptable(&p), 1);
 }
 
@@ -382,7 +382,7 @@ TEST_F(CommandesTest, AllerALaFicheMarqueeEnregistreDAbordLaFicheModifiee) {
 TEST_F(CommandesTest, LaCaseMarquageBasculeLaFicheEcran) {
   Demarrer(2);
   Commande(CMD_CASE_MARQUAGE);
-  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 1);
+  EXPECT_EQ(faux.controles[vue.marquage].cochee, 1);
   EXPECT_EQ(p.TravailModifie, 1);
   Commande(CMD_FICHE_SUIVANTE);
   EXPECT_EQ(LireMot(p.magasin.lpDebutMem), 1) << "the mark reaches the store at the write back";
@@ -410,7 +410,7 @@ const char* const ATTENTE = "A*a";
 const char* const FOCUS = "F";
 const char* const LIBRE = "*";  // steps of its own, the hooks left on
 
-Plateforme systeme;  // the fake's calls, which the noted ones forward to
+Fenetres systeme;  // the fake's calls, which the noted ones forward to
 
 void CurseurNote(void* ctx, Poignee c) {
   journal_bibliotheques.etapes += c == (Poignee)0x51 ? 'A' : 'a';
@@ -436,17 +436,20 @@ bool Suit(const std::string& etapes, const std::string& motif) {
 
 class TableCommandesTest : public CommandesTest {
  protected:
-  Plateforme notee{};
+  Fenetres notees{};
+  SystemeProgramme notee{};
 
   // A fresh program on three cards, the card on screen edited, whose
   // cursor and focus steps are noted.
   void Recommencer() {
     ProgrammeLiberer(&p);
     p = Programme{};
-    systeme = faux.pf;
-    notee = faux.pf;
-    notee.curseur = CurseurNote;
-    notee.focus = FocusNote;
+    systeme = faux.fenetres;
+    notees = faux.fenetres;
+    notees.curseur = CurseurNote;
+    notees.focus = FocusNote;
+    notee = faux.programme;
+    notee.fenetres = &notees;
     ASSERT_EQ(ProgrammeInitialiser(&p, &notee, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
     Demarrer(3);
     Taper(CHAMP_NOTES, "tapée");

@@ -19,7 +19,7 @@ class NavigateurTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   char programme[TAILLE_CHEMIN] = "C:\\Lorvanix";
   char chemin[TAILLE_CHEMIN] = {0};
   char sauvegarde[TAILLE_CHEMIN] = {0};

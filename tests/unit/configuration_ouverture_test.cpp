@@ -25,7 +25,7 @@ class OuvertureTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   char programme[TAILLE_CHEMIN] = "C:\\Lorvanix";
   char nom[TAILLE_CHEMIN] = {0};
 
@@ -62,7 +62,7 @@ TEST_F(OuvertureTest, SansNomOKEcritUnCheminVideQueLaLectureRendSansMessage) {
 TEST_F(OuvertureTest, AvecNomOKEcritLeNomSeul) {
   memset(nom, '#', sizeof nom);
   snprintf(nom, sizeof nom, "%s", "C:\\Travail\\liens.lvx");
-  EXPECT_EQ(OuvertureDefautDefinir(pf, nom, programme), 1);
+  EXPECT_EQ(OuvertureDefautDefinir(sys->fichiers, sys->fenetres, nom, programme), 1);
   EXPECT_EQ(faux.messages[0].texte,
             "Si vous choissez OK, le fichier :\n\nC:\\Travail\\liens.lvx\n\nsera charg\xE9 "
             "automatiquement au prochain lancement de Lorvanix.");
@@ -77,7 +77,7 @@ TEST_F(OuvertureTest, AnnulerRendUnEtNEcritRien) {
   snprintf(nom, sizeof nom, "%s", "C:\\Travail\\liens.lvx");
   for (const char* n : {(const char*)"", (const char*)nom}) {
     faux.reponses = {REPONSE_ANNULER};
-    EXPECT_EQ(OuvertureDefautDefinir(pf, n, programme), 1);
+    EXPECT_EQ(OuvertureDefautDefinir(sys->fichiers, sys->fenetres, n, programme), 1);
   }
   EXPECT_EQ(faux.messages.size(), 2u);
   EXPECT_TRUE(faux.fichiers_crees.empty());
@@ -85,7 +85,7 @@ TEST_F(OuvertureTest, AnnulerRendUnEtNEcritRien) {
 
 TEST_F(OuvertureTest, SansLeProgrammeDansSonDossierRienNEstEcrit) {
   ASSERT_EQ(unlink(faux.Linux("C:\\Lorvanix\\lorvanix.exe").c_str()), 0);
-  EXPECT_EQ(OuvertureDefautDefinir(pf, nom, programme), 0);
+  EXPECT_EQ(OuvertureDefautDefinir(sys->fichiers, sys->fenetres, nom, programme), 0);
   ASSERT_EQ(faux.messages.size(), 3u);
   EXPECT_EQ(faux.messages[1].texte, INSERER);
   EXPECT_EQ(faux.messages[1].style, (unsigned)ICONE_ATTENTION);
@@ -97,7 +97,7 @@ TEST_F(OuvertureTest, SansLeProgrammeDansSonDossierRienNEstEcrit) {
 
 TEST_F(OuvertureTest, DeuxEchecsDeCreationDonnentLesDeuxMessages) {
   faux.creation_echoue = 1;
-  EXPECT_EQ(OuvertureDefautDefinir(pf, nom, programme), 0);
+  EXPECT_EQ(OuvertureDefautDefinir(sys->fichiers, sys->fenetres, nom, programme), 0);
   ASSERT_EQ(faux.messages.size(), 3u);
   EXPECT_EQ(faux.messages[1].texte,
             "Ecriture sur le disque impossible. V\xE9rifiez que le disque de lancement n'est pas "
@@ -110,7 +110,7 @@ TEST_F(OuvertureTest, DeuxEchecsDeCreationDonnentLesDeuxMessages) {
 
 TEST_F(OuvertureTest, UneEcritureIncompleteCompteCommeUnEchec) {
   faux.ecriture_echoue_apres = 68;
-  EXPECT_EQ(OuvertureDefautDefinir(pf, nom, programme), 0);
+  EXPECT_EQ(OuvertureDefautDefinir(sys->fichiers, sys->fenetres, nom, programme), 0);
   EXPECT_EQ(faux.messages.size(), 3u);
   EXPECT_EQ(faux.fichiers_crees.size(), 2u);
 }

@@ -41,7 +41,7 @@ class ConfigurationTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   char programme[TAILLE_CHEMIN] = "C:\\Lorvanix";
   // Exactly the caller's 256 bytes, so that the sanitizer sees any overrun.
   std::vector<char> chemin = std::vector<char>(TAILLE_CHEMIN, 'x');
@@ -175,8 +175,11 @@ TEST_F(ConfigurationTest, UnEchecDEcritureRendZeroSansMessage) {
 
 TEST_F(ConfigurationTest, UnDossierTropLongNOuvreRien) {
   std::string long_dossier = "C:\\" + std::string(600, 'd');
-  EXPECT_EQ(ConfigurationLire(pf, &CONFIGURATION_NAVIGATEUR, chemin.data(), long_dossier.c_str()), 0);
-  EXPECT_EQ(ConfigurationEcrire(pf, &CONFIGURATION_SIGNETS, "C:\\a", long_dossier.c_str()), 0);
+  EXPECT_EQ(ConfigurationLire(sys->fichiers, sys->fenetres, &CONFIGURATION_NAVIGATEUR,
+                              chemin.data(), long_dossier.c_str()),
+            0);
+  EXPECT_EQ(
+      ConfigurationEcrire(sys->fichiers, &CONFIGURATION_SIGNETS, "C:\\a", long_dossier.c_str()), 0);
   EXPECT_EQ(faux.Textes(), (std::vector<std::string>{"Erreur de lecture du fichier navigdef.cfg"}));
 }
 
@@ -213,9 +216,9 @@ const char* SuivantDoubleOctet(void*, const char* t) {
 }
 
 TEST_F(ConfigurationTest, LeDossierSeChercheCaractereParCaractere) {
-  faux.pf.caractere_suivant = SuivantDoubleOctet;
+  faux.caracteres.caractere_suivant = SuivantDoubleOctet;
   char resultat[TAILLE_CHEMIN];
-  ConfigurationDossierProgramme(pf, "C:\\Prog\\\x81\\x.exe", resultat);
+  ConfigurationDossierProgramme(sys->caracteres, "C:\\Prog\\\x81\\x.exe", resultat);
   EXPECT_STREQ(resultat, "C:\\Prog");
 }
 

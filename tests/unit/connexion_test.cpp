@@ -80,7 +80,7 @@ TEST_F(ConnexionTest, ExtraWebInvalideDemandeSIlFautModifier) {
     EXPECT_TRUE(faux.processus.empty());
     ProgrammeLiberer(&p);
     p.magasin = Magasin{};
-    ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr);
+    ProgrammeInitialiser(&p, &faux.programme, vue, (Poignee)0x50, (Poignee)0x51, nullptr);
   }
 }
 

@@ -13,7 +13,7 @@ class DialogueTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   char dernier[TAILLE_CHEMIN] = {0};
   char chemin[TAILLE_CHEMIN] = {0};
   char programme[TAILLE_CHEMIN] = "C:\\Program Files\\Lorvanix";
@@ -21,10 +21,14 @@ class DialogueTest : public ::testing::Test {
 
 TEST_F(DialogueTest, OuvreDansLeDossierDuProgrammePuisDansLeDernierChoisi) {
   faux.choix_fichiers = {"C:\\Mes documents\\liste.lvx", "C:\\Autre\\b.lvx"};
-  ASSERT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 0, nullptr, chemin, programme), 1);
+  ASSERT_EQ(DialogueChoisirFichierDonnees(sys->communs, sys->fenetres, dernier, 0, nullptr, chemin,
+                                          programme),
+            1);
   EXPECT_STREQ(chemin, "C:\\Mes documents\\liste.lvx");
   EXPECT_STREQ(dernier, "C:\\Mes documents");
-  ASSERT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 0, nullptr, chemin, programme), 1);
+  ASSERT_EQ(DialogueChoisirFichierDonnees(sys->communs, sys->fenetres, dernier, 0, nullptr, chemin,
+                                          programme),
+            1);
   EXPECT_EQ(faux.dossiers_initiaux,
             (std::vector<std::string>{"C:\\Program Files\\Lorvanix", "C:\\Mes documents"}));
   const DialogueFichier& d = faux.dialogues[0];
@@ -41,7 +45,9 @@ TEST_F(DialogueTest, OuvreDansLeDossierDuProgrammePuisDansLeDernierChoisi) {
 TEST_F(DialogueTest, SansDernierDossierPartDuDossierDuNomCourantEtVideLeNom) {
   snprintf(chemin, sizeof chemin, "%s", "C:\\Travail\\courant.lvx");
   faux.choix_fichiers = {"C:\\Travail\\nouveau.lvx"};
-  ASSERT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 1, nullptr, chemin, programme), 1);
+  ASSERT_EQ(DialogueChoisirFichierDonnees(sys->communs, sys->fenetres, dernier, 1, nullptr, chemin,
+                                          programme),
+            1);
   EXPECT_EQ(faux.dossiers_initiaux[0], "C:\\Travail");
   EXPECT_STREQ(faux.dialogues[0].titre, "Enregistrer sous :");
   EXPECT_STREQ(faux.dialogues[0].extension, "lvx");
@@ -51,7 +57,9 @@ TEST_F(DialogueTest, SansDernierDossierPartDuDossierDuNomCourantEtVideLeNom) {
 TEST_F(DialogueTest, AnnulerRendZeroEtUnNomVide) {
   snprintf(chemin, sizeof chemin, "%s", "C:\\Travail\\courant.lvx");
   faux.choix_fichiers = {""};
-  EXPECT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 1, nullptr, chemin, programme), 0);
+  EXPECT_EQ(DialogueChoisirFichierDonnees(sys->communs, sys->fenetres, dernier, 1, nullptr, chemin,
+                                          programme),
+            0);
   EXPECT_EQ(chemin[0], 0);
   EXPECT_EQ(dernier[0], 0);
   EXPECT_TRUE(faux.messages.empty());
@@ -59,7 +67,9 @@ TEST_F(DialogueTest, AnnulerRendZeroEtUnNomVide) {
 
 TEST_F(DialogueTest, UnEchecDuDialogueAfficheErreurDiese) {
   faux.erreur_dialogue = 12290;
-  EXPECT_EQ(DialogueChoisirFichierDonnees(pf, dernier, 0, (Poignee)7, chemin, programme), 0);
+  EXPECT_EQ(DialogueChoisirFichierDonnees(sys->communs, sys->fenetres, dernier, 0, (Poignee)7,
+                                          chemin, programme),
+            0);
   ASSERT_EQ(faux.messages.size(), 1u);
   EXPECT_EQ(faux.messages[0].texte, "Erreur #12290");
   EXPECT_EQ(faux.messages[0].titre, "WARNING");

@@ -91,11 +91,11 @@ class DoublonsTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   Magasin m{};
 
   void TearDown() override {
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
     EXPECT_EQ(faux.blocs_vivants, 0) << "the key block is freed";
   }
   // A store of these URLs (or site names), card k with mark marques[k].
@@ -107,7 +107,7 @@ class DoublonsTest : public ::testing::Test {
       t[champ] = c;
       fiches.push_back(t);
     }
-    RemplirMagasin(&m, pf, fiches);
+    RemplirMagasin(&m, sys->memoire, fiches);
     uint8_t* f = m.lpDebutMem;
     for (size_t k = 0; k < marques.size(); k++, f = FicheSuivante(f)) EcrireMot(f, marques[k]);
   }
@@ -145,9 +145,9 @@ TEST_F(DoublonsTest, MarqueLesFichesDontLaCleRevient) {
   };
   for (const Cas& c : cas) {
     Remplir(c.champs, c.c == DOUBLON_NOM ? CHAMP_NOM : CHAMP_URL);
-    EXPECT_GE(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, c.c, ACTION_MARQUER), 0);
+    EXPECT_GE(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, c.c, ACTION_MARQUER), 0);
     EXPECT_EQ(Marques(), c.attendues) << c.champs[0] << " ... (" << c.c << ")";
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
   }
 }
 
@@ -155,24 +155,28 @@ TEST_F(DoublonsTest, ChaqueActionSuitSaRegleEtCompteSesChangements) {
   // Three duplicates marked 0, 1 and 2; one card alone.
   std::vector<std::string> urls = {"a", "a/", "A", "b"};
   Remplir(urls, CHAMP_URL, {0, 1, 2, 1});
-  EXPECT_EQ(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_BASCULER), 3);
+  EXPECT_EQ(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_BASCULER),
+            3);
   EXPECT_EQ(Marques(), (M{1, 0, 0, 1})) << "any nonzero word toggles to 0";
-  MagasinLiberer(&m, pf);
+  MagasinLiberer(&m, sys->memoire);
 
   Remplir(urls, CHAMP_URL, {0, 1, 2, 0});
-  EXPECT_EQ(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_MARQUER), 1);
+  EXPECT_EQ(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_MARQUER),
+            1);
   EXPECT_EQ(Marques(), (M{1, 1, 2, 0})) << "only a 0 is marked";
-  MagasinLiberer(&m, pf);
+  MagasinLiberer(&m, sys->memoire);
 
   Remplir(urls, CHAMP_URL, {0, 1, 2, 1});
-  EXPECT_EQ(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_SUPPRIMER), 1);
+  EXPECT_EQ(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_SUPPRIMER),
+            1);
   EXPECT_EQ(Marques(), (M{0, 0, 2, 1})) << "only a 1 is unmarked";
 }
 
 TEST_F(DoublonsTest, SansMemoirePourLesClesAucuneMarqueNeChange) {
   Remplir({"a", "a", "b"}, CHAMP_URL, {0, 1, 0});
   faux.echec_allocation_dans = 1;
-  EXPECT_EQ(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_BASCULER), -1);
+  EXPECT_EQ(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, DOUBLON_URL, ACTION_BASCULER),
+            -1);
   EXPECT_EQ(Marques(), (M{0, 1, 0}));
 }
 
@@ -205,11 +209,12 @@ TEST_F(DoublonsTest, MemesMarquesQueLaListeDuTexteSurDesMagasinsAuHasard) {
     Remplir(champs, c == DOUBLON_NOM ? CHAMP_NOM : CHAMP_URL, marques);
     int64_t litteral = DoublonsMarquerLitteral(m.lpDebutMem, m.lpFinMem, c, a);
     std::vector<uint16_t> attendues = Marques();
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
     Remplir(champs, c == DOUBLON_NOM ? CHAMP_NOM : CHAMP_URL, marques);
-    ASSERT_EQ(DoublonsMarquer(pf, m.lpDebutMem, m.lpFinMem, c, a), litteral) << "essai " << essai;
+    ASSERT_EQ(DoublonsMarquer(sys->memoire, m.lpDebutMem, m.lpFinMem, c, a), litteral)
+        << "essai " << essai;
     ASSERT_EQ(Marques(), attendues) << "essai " << essai;
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
   }
 }
 

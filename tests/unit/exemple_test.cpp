@@ -22,11 +22,12 @@ TEST(Exemple, SeChargeEtMontreToutesLesSortesDeFiches) {
   FauxSysteme faux{dossier.chemin};
   faux.Ecrire("C:\\exemple.lvx", octets.str());
   Magasin m{};
-  MagasinNouveau(&m, &faux.pf);
+  MagasinNouveau(&m, &faux.memoire);
   std::vector<uint8_t> tampon(TAILLE_TRANSFERT);
-  ASSERT_EQ(DonneesCharger(&faux.pf, &m, "C:\\exemple.lvx", "LorVanix version1 Fichier CARTES",
-                           nullptr, nullptr, tampon.data(), nullptr),
-            1);
+  ASSERT_EQ(
+      DonneesCharger(&faux.memoire, &faux.fichiers, &faux.fenetres, &m, "C:\\exemple.lvx",
+                     "LorVanix version1 Fichier CARTES", nullptr, nullptr, tampon.data(), nullptr),
+      1);
   EXPECT_GE(m.TotalFiches, 30);
   int marquees = 0, courriels = 0, extra_web = 0, accents = 0;
   for (uint8_t* p = m.lpDebutMem; p != m.lpFinMem; p = FicheSuivante(p)) {
@@ -40,7 +41,7 @@ TEST(Exemple, SeChargeEtMontreToutesLesSortesDeFiches) {
   EXPECT_GE(courriels, 2);
   EXPECT_GE(extra_web, 2);
   EXPECT_GT(accents, 5) << "French texts in Windows-1252";
-  MagasinLiberer(&m, &faux.pf);
+  MagasinLiberer(&m, &faux.memoire);
 }
 
 }  // namespace

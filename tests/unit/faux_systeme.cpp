@@ -156,18 +156,18 @@ int Dialogue(void* ctx, DialogueFichier* d) {
   return 1;
 }
 
-size_t TexteLongueur(void* ctx, Poignee h) { return F(ctx)->fenetres[h].texte.size(); }
+size_t TexteLongueur(void* ctx, Poignee h) { return F(ctx)->controles[h].texte.size(); }
 size_t TexteLire(void* ctx, Poignee h, char* tampon, size_t taille) {
-  const std::string& t = F(ctx)->fenetres[h].texte;
+  const std::string& t = F(ctx)->controles[h].texte;
   size_t n = t.size() < taille - 1 ? t.size() : taille - 1;
   memcpy(tampon, t.data(), n);
   tampon[n] = 0;
   return n;
 }
-void TexteEcrire(void* ctx, Poignee h, const char* texte) { F(ctx)->fenetres[h].texte = texte; }
-int EditModifie(void* ctx, Poignee h) { return F(ctx)->fenetres[h].modifie; }
-void EditModifieDefinir(void* ctx, Poignee h, int m) { F(ctx)->fenetres[h].modifie = m; }
-void CaseCocher(void* ctx, Poignee h, int c) { F(ctx)->fenetres[h].cochee = c; }
+void TexteEcrire(void* ctx, Poignee h, const char* texte) { F(ctx)->controles[h].texte = texte; }
+int EditModifie(void* ctx, Poignee h) { return F(ctx)->controles[h].modifie; }
+void EditModifieDefinir(void* ctx, Poignee h, int m) { F(ctx)->controles[h].modifie = m; }
+void CaseCocher(void* ctx, Poignee h, int c) { F(ctx)->controles[h].cochee = c; }
 void Focus(void* ctx, Poignee h) { F(ctx)->focus = h; }
 
 uint32_t ModuleChemin(void* ctx, Poignee, char* chemin, uint32_t taille) {
@@ -187,12 +187,12 @@ int DossierSpecial(void* ctx, int quel, char* chemin) {
 
 Poignee FocusActuel(void* ctx) { return F(ctx)->focus; }
 void EditSelection(void* ctx, Poignee h, uint32_t* debut, uint32_t* fin) {
-  *debut = F(ctx)->fenetres[h].debut_selection;
-  *fin = F(ctx)->fenetres[h].fin_selection;
+  *debut = F(ctx)->controles[h].debut_selection;
+  *fin = F(ctx)->controles[h].fin_selection;
 }
 // Plays the edit's own behaviour on its text, enough for the commands' rules.
 void EditAction(void* ctx, Poignee h, ActionEdit action) {
-  FenetreFausse& f = F(ctx)->fenetres[h];
+  FenetreFausse& f = F(ctx)->controles[h];
   f.actions.push_back(action);
   if (action == EDIT_COUPER || action == EDIT_COLLER) {
     f.texte.erase(f.debut_selection, f.fin_selection - f.debut_selection);
@@ -200,13 +200,13 @@ void EditAction(void* ctx, Poignee h, ActionEdit action) {
     f.modifie = 1;
   }
 }
-int PressePapiersTexte(void* ctx) { return F(ctx)->presse_papiers; }
+int PressePapiersTexte(void* ctx) { return F(ctx)->texte_copie; }
 void Aide(void* ctx, Poignee, const char* fichier) { F(ctx)->aides.push_back(fichier); }
 void MinuteurDemarrer(void* ctx, Poignee, unsigned id, unsigned periode) {
   F(ctx)->minuteurs[id] = periode;
 }
 void MinuteurArreter(void* ctx, Poignee, unsigned id) { F(ctx)->minuteurs.erase(id); }
-void BoutonEnfonce(void* ctx, Poignee h, int enfonce) { F(ctx)->fenetres[h].enfonce = enfonce; }
+void BoutonEnfonce(void* ctx, Poignee h, int enfonce) { F(ctx)->controles[h].enfonce = enfonce; }
 int DialogueAller(void* ctx, Poignee, char* texte, uint32_t taille) {
   FauxSysteme* f = F(ctx);
   std::string r = f->reponses_aller.empty() ? "\x1b" : f->reponses_aller.front();
@@ -220,8 +220,8 @@ const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
   return courant > texte ? courant - 1 : texte;
 }
 void EditSelectionner(void* ctx, Poignee h, uint32_t debut, uint32_t fin) {
-  F(ctx)->fenetres[h].debut_selection = debut;
-  F(ctx)->fenetres[h].fin_selection = fin;
+  F(ctx)->controles[h].debut_selection = debut;
+  F(ctx)->controles[h].fin_selection = fin;
 }
 unsigned Lancer(void* ctx, const char* ligne) {
   F(ctx)->lancements.push_back(ligne);
@@ -368,20 +368,100 @@ int DialogueImportFaux(void* ctx, Poignee, DialogueImport* d) {
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
-  pf = Plateforme{this,          Message,          Curseur,          Redessiner,
-                  BlocAllouer,   BlocReallouer,    BlocVerrouiller,  BlocDeverrouiller,
-                  BlocLiberer,   FichierOuvrir,    FichierCreer,     FichierTaille,
-                  FichierPositionner, FichierLire, FichierEcrire,    FichierFermer,
-                  FichierExiste, FichierSupprimer, FichierRemplacer, FichierTemporaire,
-                  EspaceLibre,   Dialogue,         TexteLongueur,    TexteLire,
-                  TexteEcrire,   EditModifie,      EditModifieDefinir, CaseCocher,
-                  Focus,         ModuleChemin,     CaractereSuivant, DossierSpecial,
-                  FocusActuel,   EditSelection,    EditAction,       PressePapiersTexte,
-                  Aide,          MinuteurDemarrer, MinuteurArreter,  BoutonEnfonce,
-                  DialogueAller, CaracterePrecedent, EditSelectionner, Lancer,
-                  Processus,     Acces,            NomLong,          DialogueCriteresFaux,
-                  DialoguePlage, DialogueIncompletes, ListePremier,  ListeSuivant,
-                  ListeFermer,   ExecutableAssocie, DialogueDossierFaux, DialogueImportFaux};
+  memoire = Memoire{
+      .ctx = this,
+      .bloc_allouer = BlocAllouer,
+      .bloc_reallouer = BlocReallouer,
+      .bloc_verrouiller = BlocVerrouiller,
+      .bloc_deverrouiller = BlocDeverrouiller,
+      .bloc_liberer = BlocLiberer,
+  };
+  fichiers = Fichiers{
+      .ctx = this,
+      .fichier_ouvrir = FichierOuvrir,
+      .fichier_creer = FichierCreer,
+      .fichier_taille = FichierTaille,
+      .fichier_positionner = FichierPositionner,
+      .fichier_lire = FichierLire,
+      .fichier_ecrire = FichierEcrire,
+      .fichier_fermer = FichierFermer,
+      .fichier_existe = FichierExiste,
+      .fichier_supprimer = FichierSupprimer,
+      .fichier_remplacer = FichierRemplacer,
+      .fichier_temporaire = FichierTemporaire,
+      .espace_libre = EspaceLibre,
+      .acces = Acces,
+      .nom_long = NomLong,
+      .module_chemin = ModuleChemin,
+      .liste_premier = ListePremier,
+      .liste_suivant = ListeSuivant,
+      .liste_fermer = ListeFermer,
+  };
+  fenetres = Fenetres{
+      .ctx = this,
+      .message = Message,
+      .curseur = Curseur,
+      .redessiner = Redessiner,
+      .fenetre_texte_longueur = TexteLongueur,
+      .fenetre_texte_lire = TexteLire,
+      .fenetre_texte_ecrire = TexteEcrire,
+      .edit_modifie = EditModifie,
+      .edit_modifie_definir = EditModifieDefinir,
+      .edit_selection = EditSelection,
+      .edit_selectionner = EditSelectionner,
+      .edit_action = EditAction,
+      .case_cocher = CaseCocher,
+      .bouton_enfonce = BoutonEnfonce,
+      .focus = Focus,
+      .focus_actuel = FocusActuel,
+      .minuteur_demarrer = MinuteurDemarrer,
+      .minuteur_arreter = MinuteurArreter,
+  };
+  caracteres = Caracteres{
+      .ctx = this,
+      .caractere_suivant = CaractereSuivant,
+      .caractere_precedent = CaracterePrecedent,
+  };
+  coquille = Coquille{
+      .ctx = this,
+      .dossier_special = DossierSpecial,
+      .executable_associe = ExecutableAssocie,
+      .lancer = Lancer,
+      .processus = Processus,
+      .aide = Aide,
+  };
+  presse_papiers = PressePapiers{.ctx = this, .presse_papiers_texte = PressePapiersTexte};
+  communs = DialoguesCommuns{.ctx = this, .dialogue_fichier = Dialogue};
+  dialogues_programme = DialoguesProgramme{
+      .ctx = this,
+      .dialogue_aller = DialogueAller,
+      .dialogue_criteres = DialogueCriteresFaux,
+      .dialogue_plage = DialoguePlage,
+      .dialogue_incompletes = DialogueIncompletes,
+  };
+  dialogues_import = DialoguesImport{
+      .ctx = this,
+      .dialogue_import = DialogueImportFaux,
+      .dialogue_dossier = DialogueDossierFaux,
+  };
+  programme = SystemeProgramme{
+      .memoire = &memoire,
+      .fichiers = &fichiers,
+      .fenetres = &fenetres,
+      .caracteres = &caracteres,
+      .coquille = &coquille,
+      .presse_papiers = &presse_papiers,
+      .communs = &communs,
+      .dialogues = &dialogues_programme,
+  };
+  import = SystemeImport{
+      .memoire = &memoire,
+      .fichiers = &fichiers,
+      .fenetres = &fenetres,
+      .coquille = &coquille,
+      .communs = &communs,
+      .dialogues = &dialogues_import,
+  };
 }
 
 FauxSysteme::~FauxSysteme() {
@@ -429,5 +509,11 @@ DossierTemporaire::~DossierTemporaire() { std::filesystem::remove_all(chemin); }
 
 void InstallerFauxSysteme(FauxSysteme* faux) { installe = faux; }
 
-const Plateforme* PlateformeSysteme() { return &installe->pf; }
-const Plateforme* PlateformeImport() { return &installe->pf; }
+const Memoire* MemoireSysteme() { return &installe->memoire; }
+const Fichiers* FichiersSysteme() { return &installe->fichiers; }
+const Fenetres* FenetresSysteme() { return &installe->fenetres; }
+const Caracteres* CaracteresSysteme() { return &installe->caracteres; }
+const Coquille* CoquilleSysteme() { return &installe->coquille; }
+const PressePapiers* PressePapiersSysteme() { return &installe->presse_papiers; }
+const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
+const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "plateforme.h"
+#include "systeme_import.h"
+#include "systeme_programme.h"
 
 struct MessageVu {
   std::string texte;
@@ -28,7 +30,19 @@ struct FenetreFausse {
 };
 
 struct FauxSysteme {
-  Plateforme pf;
+  // One fake of each record, all on this object; programme and import hold
+  // them as those modules take them.
+  Memoire memoire;
+  Fichiers fichiers;
+  Fenetres fenetres;
+  Caracteres caracteres;
+  Coquille coquille;
+  PressePapiers presse_papiers;
+  DialoguesCommuns communs;
+  DialoguesProgramme dialogues_programme;
+  DialoguesImport dialogues_import;
+  SystemeProgramme programme;
+  SystemeImport import;
   std::string racine;  // Linux folder standing for C:\ (no trailing slash)
 
   std::vector<MessageVu> messages;
@@ -55,8 +69,8 @@ struct FauxSysteme {
   std::vector<std::string> dossiers_initiaux;
   std::vector<std::string> titres_dialogues;
 
-  std::map<Poignee, FenetreFausse> fenetres;
-  int presse_papiers = 0;              // 1: the clipboard holds text
+  std::map<Poignee, FenetreFausse> controles;
+  int texte_copie = 0;                 // 1: the clipboard holds text
   std::vector<std::string> aides;      // help files opened
   std::map<unsigned, unsigned> minuteurs;  // running timers: id -> period
   std::deque<std::string> reponses_aller;  // texts typed in the go-to dialog; "\x1b" cancels
@@ -108,5 +122,5 @@ struct DossierTemporaire {
   ~DossierTemporaire();
 };
 
-// Makes this fake the platform returned by PlateformeSysteme().
+// Makes this fake's records those returned by MemoireSysteme() and the others.
 void InstallerFauxSysteme(FauxSysteme* faux);

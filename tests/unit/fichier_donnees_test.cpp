@@ -20,21 +20,23 @@ class DonneesTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   Magasin m{};
   std::vector<uint8_t> tampon = std::vector<uint8_t>(TAILLE_TRANSFERT);
 
   void SetUp() override { InstallerFauxSysteme(&faux); }
   void TearDown() override {
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
     EXPECT_EQ(faux.blocs_vivants, 0);
   }
   uint16_t Charger(const char* chemin) {
-    return DonneesCharger(pf, &m, chemin, MAGIE, FLECHE, ATTENTE, tampon.data(), FENETRE);
+    return DonneesCharger(sys->memoire, sys->fichiers, sys->fenetres, &m, chemin, MAGIE, FLECHE,
+                          ATTENTE, tampon.data(), FENETRE);
   }
   uint16_t Sauver(const char* chemin) {
-    return DonneesSauver(pf, m.lpDebutMem, m.lpFinMem, chemin, MAGIE, m.TailleTotaleFiches,
-                         (uint32_t)m.TotalFiches, FLECHE, ATTENTE, tampon.data(), FENETRE);
+    return DonneesSauver(sys->fichiers, sys->fenetres, m.lpDebutMem, m.lpFinMem, chemin, MAGIE,
+                         m.TailleTotaleFiches, (uint32_t)m.TotalFiches, FLECHE, ATTENTE,
+                         tampon.data(), FENETRE);
   }
   std::string Octets() const { return std::string((const char*)m.lpDebutMem, m.TailleTotaleFiches); }
   void AttendreUnSeulMessage(const std::string& texte, unsigned icone) {
@@ -46,7 +48,7 @@ class DonneesTest : public ::testing::Test {
 };
 
 TEST_F(DonneesTest, UnTravailNeufSeSauveEn71Octets) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   ASSERT_EQ(Sauver("C:\\neuf.lvx"), 1);
   std::string attendu = std::string(MAGIE) + std::string(8, '\0') + std::string("\0\0", 2);
   for (int i = 0; i < 5; i++) attendu += std::string("\x01\x00\x00\x01\x00", 5);
@@ -56,14 +58,15 @@ TEST_F(DonneesTest, UnTravailNeufSeSauveEn71Octets) {
 }
 
 TEST_F(DonneesTest, AllerRetourGardeChaqueOctet) {
-  RemplirMagasin(&m, pf, {{"Légifrance", "https://www.legifrance.gouv.fr/", "Administration",
-                           "droit\r\nlois", "été"},
-                          {"", "mailto:contact@example.fr", "", "", ""}});
+  RemplirMagasin(
+      &m, sys->memoire,
+      {{"Légifrance", "https://www.legifrance.gouv.fr/", "Administration", "droit\r\nlois", "été"},
+       {"", "mailto:contact@example.fr", "", "", ""}});
   EcrireMot(m.lpDebutMem, 1);
   std::string avant = Octets();
   ASSERT_EQ(Sauver("C:\\aller.lvx"), 1);
-  MagasinLiberer(&m, pf);
-  MagasinNouveau(&m, pf);
+  MagasinLiberer(&m, sys->memoire);
+  MagasinNouveau(&m, sys->memoire);
   ASSERT_EQ(Charger("C:\\aller.lvx"), 1);
   EXPECT_EQ(Octets(), avant);
   EXPECT_EQ(m.TotalFiches, 2);
@@ -71,8 +74,8 @@ TEST_F(DonneesTest, AllerRetourGardeChaqueOctet) {
   EXPECT_EQ(m.longSize, avant.size() + 1000);
 
   // A block that is already large enough keeps its size: it never shrinks.
-  MagasinLiberer(&m, pf);
-  RemplirMagasin(&m, pf, {{"x", "", "", "", ""}}, 9000);
+  MagasinLiberer(&m, sys->memoire);
+  RemplirMagasin(&m, sys->memoire, {{"x", "", "", "", ""}}, 9000);
   uint32_t grand = m.longSize;
   ASSERT_EQ(Charger("C:\\aller.lvx"), 1);
   EXPECT_EQ(m.longSize, grand);
@@ -83,14 +86,14 @@ TEST_F(DonneesTest, UnMagasinDe150000OctetsPartEnTroisMorceaux) {
   std::vector<Textes> fiches;
   // 27 + 4973 bytes per card: 30 cards make 150,000 bytes.
   for (int i = 0; i < 30; i++) fiches.push_back({std::string(4973, 'a' + i % 26), "", "", "", ""});
-  RemplirMagasin(&m, pf, fiches);
+  RemplirMagasin(&m, sys->memoire, fiches);
   ASSERT_EQ(m.TailleTotaleFiches, 150000u);
   ASSERT_EQ(Sauver("C:\\gros.lvx"), 1);
   EXPECT_EQ(faux.ecritures, (std::vector<size_t>{40, 65534, 65534, 18932, 4}));
   EXPECT_EQ(faux.redessins, 1 + 3) << "once at the start, then before each chunk";
   EXPECT_EQ(faux.Lire("C:\\gros.lvx").size(), 150044u);
-  MagasinLiberer(&m, pf);
-  MagasinNouveau(&m, pf);
+  MagasinLiberer(&m, sys->memoire);
+  MagasinNouveau(&m, sys->memoire);
   faux.redessins = 0;
   faux.curseurs.clear();
   ASSERT_EQ(Charger("C:\\gros.lvx"), 1);
@@ -104,7 +107,7 @@ TEST_F(DonneesTest, LesOctets33A39DeLEnteteNeSontPasLus) {
   std::string fichier = OctetsFichier(OctetsFiche({"a", "", "", "", ""}), 1);
   memcpy(&fichier[33], "xyz\x01\x02\x03\x04", 7);
   faux.Ecrire("C:\\libre.lvx", fichier);
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   EXPECT_EQ(Charger("C:\\libre.lvx"), 1);
   EXPECT_TRUE(faux.messages.empty());
 }
@@ -112,7 +115,7 @@ TEST_F(DonneesTest, LesOctets33A39DeLEnteteNeSontPasLus) {
 TEST_F(DonneesTest, LeCompteDesFichesEstBorneA9999999) {
   // The count is checked before the cards: a count alone decides the refusal.
   faux.Ecrire("C:\\trop.lvx", OctetsFichier(OctetsFiche({"", "", "", "", ""}), 10000000));
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   std::string avant = Octets();
   EXPECT_EQ(Charger("C:\\trop.lvx"), 0);
   AttendreUnSeulMessage("Ce fichier contient trop de fiches.", ICONE_ATTENTION);
@@ -155,7 +158,7 @@ TEST_F(DonneesTest, FichiersRefusesSansToucherAuMagasin) {
       {"deborde", deborde, "Erreur de format."},
       {"queue", OctetsFichier(carte + "xyz", 1), "Erreur de format."},
   };
-  RemplirMagasin(&m, pf, {{"garde", "moi", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire, {{"garde", "moi", "", "", ""}});
   Magasin avant = m;
   std::string octets_avant = Octets();
   for (const Cas& c : cas) {
@@ -172,7 +175,7 @@ TEST_F(DonneesTest, FichiersRefusesSansToucherAuMagasin) {
 
 TEST_F(DonneesTest, UneAllocationImpossibleAuChargementGardeLeTravail) {
   faux.Ecrire("C:\\a.lvx", OctetsFichier(OctetsFiche({"a", "", "", "", ""}), 1));
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   Magasin avant = m;
   faux.echec_allocation_dans = 1;
   EXPECT_EQ(Charger("C:\\a.lvx"), 0);
@@ -184,7 +187,7 @@ TEST_F(DonneesTest, UneAllocationImpossibleAuChargementGardeLeTravail) {
 // byte is damaged at the seam of two chunks, the verdict is the one of the
 // walk over the whole cards, and a refused file leaves the store as it was.
 TEST_F(DonneesTest, LaVerificationParMorceauxVautCelleDuBlocEntier) {
-  RemplirMagasin(&m, pf, {{"garde", "", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire, {{"garde", "", "", "", ""}});
   Magasin avant = m;
   const std::string octets_avant = Octets();
   for (uint32_t decalage = 0; decalage < 6; decalage++) {
@@ -207,8 +210,8 @@ TEST_F(DonneesTest, LaVerificationParMorceauxVautCelleDuBlocEntier) {
           ASSERT_EQ(Charger("C:\\seam.lvx"), attendu);
           if (attendu) {
             EXPECT_EQ(Octets(), abimees);
-            MagasinLiberer(&m, pf);
-            RemplirMagasin(&m, pf, {{"garde", "", "", "", ""}});
+            MagasinLiberer(&m, sys->memoire);
+            RemplirMagasin(&m, sys->memoire, {{"garde", "", "", "", ""}});
             avant = m;
           } else {
             AttendreUnSeulMessage("Erreur de format.", ICONE_ERREUR);
@@ -237,8 +240,8 @@ TEST_F(DonneesTest, LeBlocDuMagasinSertSansCopieASesCotes) {
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.marge);
-    MagasinLiberer(&m, pf);
-    RemplirMagasin(&m, pf, {{"", "", "", "", ""}}, c.marge);
+    MagasinLiberer(&m, sys->memoire);
+    RemplirMagasin(&m, sys->memoire, {{"", "", "", "", ""}}, c.marge);
     const uint8_t* adresse = m.lpDebutMem;
     const Poignee bloc = m.GlobalDebutMem;
     int vivants = faux.blocs_vivants;
@@ -264,14 +267,14 @@ size_t LireQuiChange(void* ctx, Poignee f, void* tampon, size_t n) {
 TEST_F(DonneesTest, UnFichierQuiChangeEntreLesDeuxPassesLaisseUneFicheVide) {
   std::string cartes = OctetsFiche({"un", "", "", "", ""}) + OctetsFiche({"deux", "", "", "", ""});
   faux.Ecrire("C:\\change.lvx", OctetsFichier(cartes, 2));
-  RemplirMagasin(&m, pf, {{"ancien", "", "", "", ""}});
-  Plateforme changeante = faux.pf;
-  faux_lire_reel = faux.pf.fichier_lire;
+  RemplirMagasin(&m, sys->memoire, {{"ancien", "", "", "", ""}});
+  Fichiers changeante = faux.fichiers;
+  faux_lire_reel = faux.fichiers.fichier_lire;
   changeante.fichier_lire = LireQuiChange;
   // The header, the count, the check, then the reading into the store.
   lectures_avant_changement = 4;
-  EXPECT_EQ(DonneesCharger(&changeante, &m, "C:\\change.lvx", MAGIE, FLECHE, ATTENTE,
-                           tampon.data(), FENETRE),
+  EXPECT_EQ(DonneesCharger(&faux.memoire, &changeante, &faux.fenetres, &m, "C:\\change.lvx", MAGIE,
+                           FLECHE, ATTENTE, tampon.data(), FENETRE),
             0);
   AttendreUnSeulMessage("Erreur de format.", ICONE_ERREUR);
   EXPECT_EQ(Octets(), OctetsFiche({"", "", "", "", ""}));
@@ -281,7 +284,7 @@ TEST_F(DonneesTest, UnFichierQuiChangeEntreLesDeuxPassesLaisseUneFicheVide) {
 }
 
 TEST_F(DonneesTest, UnMagasinSansOctetNeSauveRienEtReussit) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   m.lpFinMem = m.lpDebutMem;
   m.TailleTotaleFiches = 0;
   EXPECT_EQ(Sauver("C:\\rien.lvx"), 1);
@@ -293,7 +296,7 @@ TEST_F(DonneesTest, LAncienFichierCompteCommePlaceDisponible) {
   // A store of 120,000 bytes over a 100,000-byte file needs 20,044 more bytes.
   std::vector<Textes> fiches;
   for (int i = 0; i < 10; i++) fiches.push_back({std::string(11973, 'x'), "", "", "", ""});
-  RemplirMagasin(&m, pf, fiches);
+  RemplirMagasin(&m, sys->memoire, fiches);
   ASSERT_EQ(m.TailleTotaleFiches, 120000u);
   faux.Ecrire("C:\\place.lvx", std::string(100000, 'o'));
 
@@ -312,7 +315,7 @@ TEST_F(DonneesTest, LAncienFichierCompteCommePlaceDisponible) {
 }
 
 TEST_F(DonneesTest, LeMessageDePlaceEstEnWindows1252) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   faux.espace_libre = 10;
   EXPECT_EQ(Sauver("C:\\x.lvx"), 0);
   ASSERT_EQ(faux.messages.size(), 1u);
@@ -321,7 +324,7 @@ TEST_F(DonneesTest, LeMessageDePlaceEstEnWindows1252) {
 }
 
 TEST_F(DonneesTest, UneEcritureQuiEchoueLaisseLAncienFichierEntier) {
-  RemplirMagasin(&m, pf, {{std::string(100000, 'n'), "", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire, {{std::string(100000, 'n'), "", "", "", ""}});
   faux.Ecrire("C:\\garde.lvx", "ancien contenu");
   faux.ecriture_echoue_apres = 70000;
   EXPECT_EQ(Sauver("C:\\garde.lvx"), 0);
@@ -331,7 +334,7 @@ TEST_F(DonneesTest, UneEcritureQuiEchoueLaisseLAncienFichierEntier) {
 }
 
 TEST_F(DonneesTest, UnRemplacementQuiEchoueEstUnEchec) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   faux.Ecrire("C:\\garde.lvx", "ancien");
   faux.remplacement_echoue = 1;
   EXPECT_EQ(Sauver("C:\\garde.lvx"), 0);
@@ -340,7 +343,7 @@ TEST_F(DonneesTest, UnRemplacementQuiEchoueEstUnEchec) {
 }
 
 TEST_F(DonneesTest, SansPlacePourUneCopieLeFichierEstRecritSurPlace) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   faux.Ecrire("C:\\plein.lvx", std::string(200, 'o'));
   faux.espace_libre = 0;
   EXPECT_EQ(Sauver("C:\\plein.lvx"), 1);
@@ -349,7 +352,7 @@ TEST_F(DonneesTest, SansPlacePourUneCopieLeFichierEstRecritSurPlace) {
 }
 
 TEST_F(DonneesTest, CreationImpossible) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   faux.creation_echoue = 1;
   EXPECT_EQ(Sauver("C:\\x.lvx"), 0);
   AttendreUnSeulMessage("Ecriture sur le disque impossible.", ICONE_ERREUR);
@@ -358,7 +361,7 @@ TEST_F(DonneesTest, CreationImpossible) {
 TEST_F(DonneesTest, LesExportsRendentLeMagasinParLeursGetters) {
   faux.Ecrire("C:\\e.lvx", OctetsFichier(OctetsFiche({"a", "", "", "", ""}) +
                                              OctetsFiche({"b", "", "", "", ""}), 2));
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   char chemin[256] = "C:\\e.lvx";
   char magie[] = "LorVanix version1 Fichier CARTES";
   ASSERT_EQ(Util_Dll_lvxfiles_charger_fichier(chemin, magie, FLECHE, ATTENTE, m.lpDebutMem,

@@ -14,21 +14,21 @@ class AjoutFicheTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   Magasin m{};
   uint16_t modifiees = 0;
 
   void TearDown() override {
     if (m.GlobalDebutMem) {
-      pf->bloc_deverrouiller(pf->ctx, m.GlobalDebutMem);
-      pf->bloc_liberer(pf->ctx, m.GlobalDebutMem);
+      sys->memoire->bloc_deverrouiller(sys->memoire->ctx, m.GlobalDebutMem);
+      sys->memoire->bloc_liberer(sys->memoire->ctx, m.GlobalDebutMem);
     }
     EXPECT_EQ(faux.blocs_vivants, 0);
   }
   ResultatAjout Ajouter(const Textes& t, IndexUrls* index = nullptr) {
     const char* textes[NB_CHAMPS];
     for (int i = 0; i < 5; i++) textes[i] = t[i].c_str();
-    return FicheAjouter(pf, &m, textes, &modifiees, index);
+    return FicheAjouter(sys->memoire, &m, textes, &modifiees, index);
   }
   std::vector<Textes> Fiches() const {
     std::vector<Textes> f;
@@ -51,7 +51,7 @@ const Textes C = {"", "ftp://c.fr", "", "", ""};
 
 TEST_F(AjoutFicheTest, LaFicheVideALEcranEstRemplaceeMemeMarquee) {
   for (uint16_t marque : {0, 1}) {
-    ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+    ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
     EcrireMot(m.lpDebutMem, marque);
     modifiees = 0;
     ASSERT_EQ(Ajouter(A), AJOUT_FAIT);
@@ -65,7 +65,7 @@ TEST_F(AjoutFicheTest, LaFicheVideALEcranEstRemplaceeMemeMarquee) {
 }
 
 TEST_F(AjoutFicheTest, LesNouvellesFichesSuiventLaFicheALEcranDansLOrdre) {
-  RemplirMagasin(&m, pf, {A, B, A});
+  RemplirMagasin(&m, sys->memoire, {A, B, A});
   m.lpFicheEcran = FicheSuivante(m.lpDebutMem);
   m.NumFiche = 2;
   ASSERT_EQ(Ajouter(C), AJOUT_FAIT);
@@ -85,7 +85,7 @@ TEST_F(AjoutFicheTest, LesNouvellesFichesSuiventLaFicheALEcranDansLOrdre) {
 }
 
 TEST_F(AjoutFicheTest, UneFicheVideAuMilieuEstRemplaceeSurPlace) {
-  RemplirMagasin(&m, pf, {A, {"", "", "", "", ""}, B});
+  RemplirMagasin(&m, sys->memoire, {A, {"", "", "", "", ""}, B});
   m.lpFicheEcran = FicheSuivante(m.lpDebutMem);
   m.NumFiche = 2;
   ASSERT_EQ(Ajouter(C), AJOUT_FAIT);
@@ -99,7 +99,7 @@ TEST_F(AjoutFicheTest, UneFicheVideAuMilieuEstRemplaceeSurPlace) {
 }
 
 TEST_F(AjoutFicheTest, ALaLimiteSeuleLaFicheVideALEcranPeutEtreRemplacee) {
-  ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   m.TotalFiches = m.NumFiche = MAX_FICHES;  // the count alone decides
   ASSERT_EQ(Ajouter(A), AJOUT_FAIT);
   EXPECT_EQ(m.TotalFiches, (int32_t)MAX_FICHES);
@@ -120,7 +120,7 @@ TEST_F(AjoutFicheTest, ALaLimiteSeuleLaFicheVideALEcranPeutEtreRemplacee) {
 TEST_F(AjoutFicheTest, LeBlocGranditParLaRegleDesMilleOctets) {
   const uint32_t taille_c = 27 + 10;  // "ftp://c.fr"
   // The card and 1,000 spare bytes fit: no growth.
-  RemplirMagasin(&m, pf, {A}, taille_c + 1000);
+  RemplirMagasin(&m, sys->memoire, {A}, taille_c + 1000);
   uint32_t taille = m.longSize;
   ASSERT_EQ(Ajouter(C), AJOUT_FAIT);
   EXPECT_EQ(m.longSize, taille);
@@ -133,7 +133,7 @@ TEST_F(AjoutFicheTest, LeBlocGranditParLaRegleDesMilleOctets) {
 }
 
 TEST_F(AjoutFicheTest, UnBlocQuiNePeutGrandirRendUnDebutNul) {
-  RemplirMagasin(&m, pf, {A, B}, 0);
+  RemplirMagasin(&m, sys->memoire, {A, B}, 0);
   faux.echec_allocation_dans = 1;
   modifiees = 0;
   EXPECT_EQ(Ajouter(C), AJOUT_SANS_BLOC);
@@ -145,7 +145,7 @@ TEST_F(AjoutFicheTest, UnBlocQuiNePeutGrandirRendUnDebutNul) {
 }
 
 TEST_F(AjoutFicheTest, UnTexteTropLongPourSonMotDeLongueurEstCoupe) {
-  ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   std::string long_texte(70000, 'u');
   ASSERT_EQ(Ajouter({"n", long_texte, "", "", std::string(65534, 'x')}), AJOUT_FAIT);
   Verifier();
@@ -155,9 +155,9 @@ TEST_F(AjoutFicheTest, UnTexteTropLongPourSonMotDeLongueurEstCoupe) {
 }
 
 TEST_F(AjoutFicheTest, LIndexSuitLesFichesAjouteesEtRemplacees) {
-  ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   IndexUrls index;
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_OCTETS);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_OCTETS);
   EXPECT_TRUE(IndexUrlsContient(&index, "", 0));
   ASSERT_EQ(Ajouter(A, &index), AJOUT_FAIT);
   // The empty card that was replaced is no longer in the store.
@@ -166,7 +166,7 @@ TEST_F(AjoutFicheTest, LIndexSuitLesFichesAjouteesEtRemplacees) {
   EXPECT_FALSE(IndexUrlsContient(&index, "http://b.fr/", 12));
   ASSERT_EQ(Ajouter(B, &index), AJOUT_FAIT);
   EXPECT_TRUE(IndexUrlsContient(&index, "http://b.fr/", 12));
-  IndexUrlsLiberer(pf, &index);
+  IndexUrlsLiberer(sys->memoire, &index);
 }
 
 }  // namespace

@@ -191,7 +191,7 @@ TEST_F(FavorisTest, ChaqueEchecDAllocation) {
   for (int n = 1; n <= 8; n++) {
     SCOPED_TRACE(n);
     Remplir({{"1", "u1", "", "", ""}}, 1, 0);
-    TamponFichierLiberer(pf, &hugeTampon);
+    TamponFichierLiberer(sys->memoire, &hugeTampon);
     faux.messages.clear();
     faux.dans_import.push_back([this, n](DialogueImport* d) {
       faux.echec_allocation_dans = n;

@@ -20,7 +20,7 @@ class DialoguesImportTest : public ::testing::Test {
     d = DialogueImport{};
     d.modele = modele;
     d.options = &o;
-    d.pf = &faux.pf;
+    d.sys = &faux.import;
     d.fenetre = (Poignee)0xD1A;
   }
   SuiteDialogue Appuyer(unsigned id) { return DialogueImportAppuyer(&d, id); }
@@ -114,7 +114,7 @@ TEST_F(DialoguesImportTest, AnnulerRemetLesOptionsCommeAvantLOuverture) {
       return DialogueImportAppuyer(x, desc->annuler) == DIALOGUE_FERME_OK;
     });
     Ouvrir(m);
-    EXPECT_EQ(DialogueImportMontrer(&faux.pf, nullptr, &d), 0);
+    EXPECT_EQ(DialogueImportMontrer(&faux.import, nullptr, &d), 0);
     EXPECT_EQ(memcmp(&o, &OPTIONS_IMPORT_DEFAUT, sizeof o), 0) << desc->nom;
   }
 }

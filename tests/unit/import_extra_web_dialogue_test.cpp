@@ -67,7 +67,7 @@ class ExtraWebTest : public EssaiImport {
   }
   uint16_t Remplacer() {
     CommandeImport s{};
-    s.pf = pf;
+    s.sys = sys;
     s.transfert = transfert.data();
     s.fenetre = FENETRE;
     s.chemin = chemin;
@@ -254,10 +254,10 @@ TEST_F(ExtraWebTest, LeDecoupageALOuverture) {
 TEST_F(ExtraWebTest, RemplacerEcritLEditSansToucherAuMagasin) {
   Remplir({{"Ed", "<EXTRAWEB>C:\\Outils\\ed.exe", "", "", ""}});
   const std::string avant(c.magasin.lpDebutMem, c.magasin.lpFinMem);
-  faux.fenetres[URL].texte = "<EXTRAWEB>C:\\Outils\\ed.exe";
+  faux.controles[URL].texte = "<EXTRAWEB>C:\\Outils\\ed.exe";
   Utiliser({"C:\\Outils\\ed.exe", "C:\\Docs\\lettre.txt"}, {ID_EXTRA_WEB_BOITE_OK});
   EXPECT_EQ(Remplacer(), 1);
-  EXPECT_EQ(faux.fenetres[URL].texte, "<EXTRAWEB>C:\\Outils\\ed.exe C:\\Docs\\lettre.txt");
+  EXPECT_EQ(faux.controles[URL].texte, "<EXTRAWEB>C:\\Outils\\ed.exe C:\\Docs\\lettre.txt");
   EXPECT_EQ(modifiees, 1);
   EXPECT_EQ(titres,
             std::vector<std::string>{"Remplacer l'URL de la fiche à l'écran par l'extra web :"});
@@ -272,13 +272,13 @@ TEST_F(ExtraWebTest, RemplacerSansRienChangerRendLaMemeUrl) {
   });
   faux.reponses = {REPONSE_OUI};  // the card on screen holds that URL already
   EXPECT_EQ(Remplacer(), 1);
-  EXPECT_EQ(faux.fenetres[URL].texte, "<EXTRAWEB>C:\\Outils\\ed.exe ");
+  EXPECT_EQ(faux.controles[URL].texte, "<EXTRAWEB>C:\\Outils\\ed.exe ");
 }
 
 TEST_F(ExtraWebTest, RemplacerAnnuleOuRefuseNeChangeRien) {
   Remplir({{"Ed", "<EXTRAWEB>C:\\Outils\\ed.exe ", "", "", ""}});
   const std::string avant(c.magasin.lpDebutMem, c.magasin.lpFinMem);
-  faux.fenetres[URL].texte = "avant";
+  faux.controles[URL].texte = "avant";
   // Annuler; then the same URL as the card on screen, answered No.
   Utiliser({"C:\\Outils\\ed.exe", ""}, {ID_EXTRA_WEB_BOITE_ANNULER});
   EXPECT_EQ(Remplacer(), 1);
@@ -286,7 +286,7 @@ TEST_F(ExtraWebTest, RemplacerAnnuleOuRefuseNeChangeRien) {
   Utiliser({"C:\\Outils\\ed.exe", ""}, {ID_EXTRA_WEB_BOITE_OK});
   EXPECT_EQ(Remplacer(), 1);
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{IDENTIQUE});
-  EXPECT_EQ(faux.fenetres[URL].texte, "avant");
+  EXPECT_EQ(faux.controles[URL].texte, "avant");
   EXPECT_EQ(modifiees, 0);
   EXPECT_EQ(std::string(c.magasin.lpDebutMem, c.magasin.lpFinMem), avant);
 }

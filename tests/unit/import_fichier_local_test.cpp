@@ -31,12 +31,12 @@ class UrlFichierTest : public EssaiImport {
   void SetUp() override {
     EssaiImport::SetUp();
     Remplir({{"Ancien", "http://ancien/", "", "", ""}});
-    faux.fenetres[NOM].texte = "Ancien";
-    faux.fenetres[URL].texte = "http://ancien/";
+    faux.controles[NOM].texte = "Ancien";
+    faux.controles[URL].texte = "http://ancien/";
   }
   uint16_t Remplacer() {
     CommandeImport s{};
-    s.pf = pf;
+    s.sys = sys;
     s.transfert = transfert.data();
     s.fenetre = FENETRE;
     s.chemin = chemin;
@@ -169,14 +169,14 @@ TEST_F(UrlFichierTest, LeTitreProposeSelonLaReponse) {
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.reponse);
-    faux.fenetres[NOM].texte = "Ancien";
-    faux.fenetres[URL].texte = "http://ancien/";
+    faux.controles[NOM].texte = "Ancien";
+    faux.controles[URL].texte = "http://ancien/";
     faux.messages.clear();
     faux.choix_fichiers.push_back("C:\\pages\\p.htm");
     faux.reponses = {k.reponse};
     EXPECT_EQ(Remplacer(), 1);
-    EXPECT_EQ(faux.fenetres[NOM].texte, k.nom);
-    EXPECT_EQ(faux.fenetres[URL].texte, k.url);
+    EXPECT_EQ(faux.controles[NOM].texte, k.nom);
+    EXPECT_EQ(faux.controles[URL].texte, k.url);
     EXPECT_EQ(modifiees, k.modifiees);
     ASSERT_EQ(faux.messages.size(), 1u);
     EXPECT_EQ(faux.messages[0].texte, AVANT_TITRE + "Le & titre" + APRES_TITRE);
@@ -200,13 +200,13 @@ TEST_F(UrlFichierTest, UnePageSansTitre) {
       {REPONSE_ANNULER, "Ancien", "http://ancien/"},
   };
   for (const auto& k : cas) {
-    faux.fenetres[NOM].texte = "Ancien";
-    faux.fenetres[URL].texte = "http://ancien/";
+    faux.controles[NOM].texte = "Ancien";
+    faux.controles[URL].texte = "http://ancien/";
     faux.choix_fichiers.push_back("C:\\p.htm");
     faux.reponses = {k.reponse};
     EXPECT_EQ(Remplacer(), 1);
-    EXPECT_EQ(faux.fenetres[NOM].texte, k.nom) << k.reponse;
-    EXPECT_EQ(faux.fenetres[URL].texte, k.url) << k.reponse;
+    EXPECT_EQ(faux.controles[NOM].texte, k.nom) << k.reponse;
+    EXPECT_EQ(faux.controles[URL].texte, k.url) << k.reponse;
     EXPECT_EQ(faux.messages.back().texte, SANS_TITRE);
   }
 }
@@ -220,8 +220,8 @@ TEST_F(UrlFichierTest, AnnulerAChaqueEtapeNeChangeRien) {
   faux.reponses = {REPONSE_OK, REPONSE_NON};  // the empty file's message, then the duplicate
   for (int i = 0; i < 3; i++) Remplacer();
   EXPECT_EQ(faux.Textes(), (std::vector<std::string>{VIDE, IDENTIQUE}));
-  EXPECT_EQ(faux.fenetres[NOM].texte, "Ancien");
-  EXPECT_EQ(faux.fenetres[URL].texte, "http://ancien/");
+  EXPECT_EQ(faux.controles[NOM].texte, "Ancien");
+  EXPECT_EQ(faux.controles[URL].texte, "http://ancien/");
   EXPECT_EQ(modifiees, 0);
   EXPECT_EQ(std::string(c.magasin.lpDebutMem, c.magasin.lpFinMem), avant);
 }
@@ -237,7 +237,7 @@ TEST_F(UrlFichierTest, UnTitreTresLongGardeLaQuestionDansSonTampon) {
   EXPECT_LE(texte.size(), 65533u);
   EXPECT_EQ(texte.substr(0, AVANT_TITRE.size()), AVANT_TITRE + "");
   EXPECT_EQ(texte.substr(texte.size() - APRES_TITRE.size()), APRES_TITRE);
-  EXPECT_EQ(faux.fenetres[NOM].texte, titre) << "the name gets the whole title";
+  EXPECT_EQ(faux.controles[NOM].texte, titre) << "the name gets the whole title";
 }
 
 }  // namespace

@@ -16,24 +16,24 @@ class IndexUrlsTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   Magasin m{};
   IndexUrls index{};
   uint16_t modifiees = 0;
 
   void TearDown() override {
-    IndexUrlsLiberer(pf, &index);
-    MagasinLiberer(&m, pf);
+    IndexUrlsLiberer(sys->memoire, &index);
+    MagasinLiberer(&m, sys->memoire);
     EXPECT_EQ(faux.blocs_vivants, 0);
   }
   void Remplir(const std::vector<std::string>& urls, uint32_t marge = 1000) {
     std::vector<Textes> fiches;
     for (const std::string& u : urls) fiches.push_back({"", u, "", "", ""});
-    RemplirMagasin(&m, pf, fiches, marge);
+    RemplirMagasin(&m, sys->memoire, fiches, marge);
   }
   ResultatAjout Ajouter(const std::string& url) {
     const char* textes[NB_CHAMPS] = {"nom", url.c_str(), "", "", ""};
-    return FicheAjouter(pf, &m, textes, &modifiees, &index);
+    return FicheAjouter(sys->memoire, &m, textes, &modifiees, &index);
   }
   bool Contient(const std::string& t) {
     return IndexUrlsContient(&index, t.data(), (uint32_t)t.size());
@@ -92,17 +92,17 @@ TEST_F(IndexUrlsTest, ChaqueComparaisonTrouveLesDoublonsDuTexte) {
       {COMPARAISON_DOCUMENT, "", true},  // the cards with an empty part
   };
   for (ComparaisonUrl c : {COMPARAISON_OCTETS, COMPARAISON_SANS_MAILTO, COMPARAISON_DOCUMENT}) {
-    IndexUrlsConstruire(pf, &index, &m, c);
+    IndexUrlsConstruire(sys->memoire, &index, &m, c);
     ASSERT_EQ(index.actif, 1);
     for (const CasDoublon& k : cas) {
       if (k.comparaison != c) continue;
       EXPECT_EQ(Contient(k.trouve), k.doublon) << c << " " << k.trouve;
       EXPECT_EQ(Parcours(c, k.trouve), k.doublon) << "walk " << c << " " << k.trouve;
     }
-    IndexUrlsLiberer(pf, &index);
+    IndexUrlsLiberer(sys->memoire, &index);
   }
   // A file that is its own application: the whole extra-web URL, in capitals.
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_DOCUMENT);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_DOCUMENT);
   for (auto [url, doublon] : std::vector<std::pair<std::string, bool>>{
            {"<EXTRAWEB>d:\\docs\\outil.exe", true},
            {"<extraweb>C:\\A.EXE E:\\NOTES.TXT", true},
@@ -158,8 +158,8 @@ TEST_F(IndexUrlsTest, LIndexRepondCommeLeParcoursMemeQuandDesFichesArrivent) {
     std::vector<Textes> fiches;
     for (const std::string& u : urls)
       fiches.push_back(alea() % 5 ? Textes{"n", u, "", "", ""} : Textes{});  // empty cards too
-    RemplirMagasin(&m, pf, fiches);
-    IndexUrlsConstruire(pf, &index, &m, c);
+    RemplirMagasin(&m, sys->memoire, fiches);
+    IndexUrlsConstruire(sys->memoire, &index, &m, c);
     ASSERT_EQ(index.actif, 1);
     for (int pas = 0; pas < 300; pas++) {
       std::string t = TrouveAuHasard(alea, m);
@@ -178,34 +178,34 @@ TEST_F(IndexUrlsTest, LIndexRepondCommeLeParcoursMemeQuandDesFichesArrivent) {
         ASSERT_EQ(Ajouter(alea() % 2 ? t : UrlAuHasard(alea)), AJOUT_FAIT);
       }
     }
-    IndexUrlsLiberer(pf, &index);
-    MagasinLiberer(&m, pf);
+    IndexUrlsLiberer(sys->memoire, &index);
+    MagasinLiberer(&m, sys->memoire);
   }
 }
 
 TEST_F(IndexUrlsTest, SansMemoireLIndexParcourtLeMagasin) {
   Remplir({"mailto:a@b.fr", "<EXTRAWEB>C:\\e.exe D:\\f.txt"});
   faux.echec_allocation_dans = 1;
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_SANS_MAILTO);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_SANS_MAILTO);
   EXPECT_EQ(index.actif, 0);
   EXPECT_EQ(faux.blocs_vivants, 1);  // the store only
   EXPECT_TRUE(Contient("a@b.fr"));
   EXPECT_FALSE(Contient("A@b.fr"));
   ASSERT_EQ(Ajouter("c@d.fr"), AJOUT_FAIT);
   EXPECT_TRUE(Contient("c@d.fr"));
-  IndexUrlsLiberer(pf, &index);
+  IndexUrlsLiberer(sys->memoire, &index);
 
   // The test of a file that is its own application walks for the other
   // comparisons too.
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_OCTETS);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_OCTETS);
   EXPECT_TRUE(ContientExtraWeb("<extraweb>c:\\e.exe d:\\f.txt"));
-  IndexUrlsLiberer(pf, &index);
+  IndexUrlsLiberer(sys->memoire, &index);
 }
 
 TEST_F(IndexUrlsTest, UneCroissanceRefuseeEnCoursDeCommandeGardeLesMemesReponses) {
   // Room in the store for every card: only the index asks for memory.
   Remplir({"http://a.fr"}, 100000);
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_OCTETS);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_OCTETS);
   ASSERT_EQ(index.actif, 1);
   std::vector<std::string> ajoutees;
   faux.echec_allocation_dans = 1;
@@ -224,7 +224,7 @@ TEST_F(IndexUrlsTest, UnGrandMagasinEstIndexeEnEntier) {
   for (int i = 0; i < 5000; i++)
     urls.push_back("http://www.site" + std::to_string(i % 3000) + ".fr/");
   Remplir(urls);
-  IndexUrlsConstruire(pf, &index, &m, COMPARAISON_OCTETS);
+  IndexUrlsConstruire(sys->memoire, &index, &m, COMPARAISON_OCTETS);
   ASSERT_EQ(index.actif, 1);
   EXPECT_EQ(index.nb_entrees, 3000u);
   for (int i = 0; i < 3000; i += 97) EXPECT_TRUE(Contient(urls[(size_t)i]));

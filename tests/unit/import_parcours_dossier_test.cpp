@@ -37,9 +37,9 @@ class ParcoursDossierTest : public ::testing::Test {
   // -1 when nothing is listed, else the walk's result.
   int Parcourir(const char* racine, int sous_dossiers) {
     EntreeDossier e;
-    Poignee liste = DossierLister(&faux.pf, racine, &e);
+    Poignee liste = DossierLister(&faux.fichiers, racine, &e);
     if (!liste) return -1;
-    const ParcoursDossier p = {&faux.pf, sous_dossiers, this, Fichier};
+    const ParcoursDossier p = {&faux.fichiers, sous_dossiers, this, Fichier};
     return DossierParcourir(&p, racine, liste, &e);
   }
 };

@@ -15,17 +15,18 @@ class TamponFichierTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   TamponFichier t{};
   std::vector<uint8_t> transfert = std::vector<uint8_t>(65534);
 
   void TearDown() override {
-    TamponFichierLiberer(pf, &t);
+    TamponFichierLiberer(sys->memoire, &t);
     EXPECT_EQ(t.bloc, nullptr);
     EXPECT_EQ(faux.blocs_vivants, 0);
   }
   unsigned Charger(const std::string& chemin) {
-    return TamponFichierCharger(pf, &t, chemin.c_str(), transfert.data(), FENETRE);
+    return TamponFichierCharger(sys->memoire, sys->fichiers, sys->fenetres, &t, chemin.c_str(),
+                                transfert.data(), FENETRE);
   }
   std::string Donnees() const { return std::string((const char*)t.octets, t.longueur); }
   static std::string Contenu(size_t n) {
@@ -102,7 +103,7 @@ TEST_F(TamponFichierTest, ChaqueEchecASonDrapeauEtNeLaissePasDeDonnees) {
 }
 
 TEST_F(TamponFichierTest, LesMessagesSuiventLOrdreDesDrapeaux) {
-  TamponFichierSignaler(pf, FENETRE,
+  TamponFichierSignaler(sys->fenetres, FENETRE,
                         CHARGEMENT_SANS_MEMOIRE | CHARGEMENT_VIDE | CHARGEMENT_NON_OUVERT);
   ASSERT_EQ(faux.messages.size(), 3u);
   EXPECT_EQ(faux.messages[0].texte, "Une erreur est survenue. Impossible d'ouvrir ce fichier.");
@@ -114,9 +115,9 @@ TEST_F(TamponFichierTest, LesMessagesSuiventLOrdreDesDrapeaux) {
     EXPECT_EQ(m.proprietaire, FENETRE);
   }
   faux.messages.clear();
-  TamponFichierSignaler(pf, FENETRE, CHARGEMENT_VIDE);
+  TamponFichierSignaler(sys->fenetres, FENETRE, CHARGEMENT_VIDE);
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Ce fichier est vide."});
-  TamponFichierSignaler(pf, FENETRE, 0);
+  TamponFichierSignaler(sys->fenetres, FENETRE, 0);
   EXPECT_EQ(faux.messages.size(), 1u);
 }
 
@@ -124,11 +125,13 @@ TEST_F(TamponFichierTest, LeTamponDeLaBibliothequeNExisteQuApresUnChargement) {
   EXPECT_EQ(hugeTampon.bloc, nullptr);
   EXPECT_EQ(hugeTampon.capacite, 0u);
   // Releasing a buffer that was never allocated does nothing.
-  TamponFichierLiberer(pf, &hugeTampon);
+  TamponFichierLiberer(sys->memoire, &hugeTampon);
   faux.Ecrire("C:\\a", "a");
-  ASSERT_EQ(TamponFichierCharger(pf, &hugeTampon, "C:\\a", transfert.data(), FENETRE), 0u);
+  ASSERT_EQ(TamponFichierCharger(sys->memoire, sys->fichiers, sys->fenetres, &hugeTampon, "C:\\a",
+                                 transfert.data(), FENETRE),
+            0u);
   EXPECT_EQ(faux.blocs_vivants, 1);
-  TamponFichierLiberer(pf, &hugeTampon);
+  TamponFichierLiberer(sys->memoire, &hugeTampon);
   EXPECT_EQ(hugeTampon.bloc, nullptr);
 }
 

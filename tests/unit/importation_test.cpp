@@ -145,7 +145,8 @@ TEST_F(ImportationTest, UnEchecDeMemoirePendantLImportation) {
     }
     ProgrammeLiberer(&p);
     p = Programme{};
-    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
+    ASSERT_EQ(ProgrammeInitialiser(&p, &faux.programme, vue, (Poignee)0x50, (Poignee)0x51, nullptr),
+              1);
   }
   EXPECT_EQ(reinitialisations, 1) << "the store grows once for the first card";
 }

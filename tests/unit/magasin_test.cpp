@@ -13,10 +13,10 @@ class MagasinTest : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeProgramme* sys = &faux.programme;
   Magasin m{};
   void TearDown() override {
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, sys->memoire);
     EXPECT_EQ(faux.blocs_vivants, 0);
   }
   std::string Octets() const {
@@ -25,7 +25,7 @@ class MagasinTest : public ::testing::Test {
 };
 
 TEST_F(MagasinTest, NouveauMagasinEstUneFicheVideDansUnBlocDe1027Octets) {
-  ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   EXPECT_EQ(m.longSize, 1027u);
   EXPECT_EQ(m.TailleTotaleFiches, 27u);
   std::string attendu("\0\0", 2);
@@ -38,10 +38,10 @@ TEST_F(MagasinTest, NouveauMagasinEstUneFicheVideDansUnBlocDe1027Octets) {
 }
 
 TEST_F(MagasinTest, NouveauGardeLeBlocExistantEtSaTaille) {
-  RemplirMagasin(&m, pf, {{"a", "b", "c", "d", "e"}, {"f", "g", "h", "i", "j"}}, 5000);
+  RemplirMagasin(&m, sys->memoire, {{"a", "b", "c", "d", "e"}, {"f", "g", "h", "i", "j"}}, 5000);
   Poignee bloc = m.GlobalDebutMem;
   uint32_t taille = m.longSize;
-  ASSERT_EQ(MagasinNouveau(&m, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   EXPECT_EQ(m.GlobalDebutMem, bloc);
   EXPECT_EQ(m.longSize, taille);
   EXPECT_EQ(m.TotalFiches, 1);
@@ -50,12 +50,14 @@ TEST_F(MagasinTest, NouveauGardeLeBlocExistantEtSaTaille) {
 
 TEST_F(MagasinTest, PremiereAllocationQuiEchoueEstSignalee) {
   faux.echec_allocation_dans = 1;
-  EXPECT_EQ(MagasinNouveau(&m, pf), 0);
+  EXPECT_EQ(MagasinNouveau(&m, sys->memoire), 0);
   EXPECT_EQ(m.GlobalDebutMem, nullptr);
 }
 
 TEST_F(MagasinTest, MarcheDansLesDeuxSens) {
-  RemplirMagasin(&m, pf, {{"un", "", "", "", ""}, {"deux", "http://x", "", "", "n"}, {"trois", "", "", "", ""}});
+  RemplirMagasin(
+      &m, sys->memoire,
+      {{"un", "", "", "", ""}, {"deux", "http://x", "", "", "n"}, {"trois", "", "", "", ""}});
   uint8_t* p1 = m.lpDebutMem;
   uint8_t* p2 = FicheSuivante(p1);
   uint8_t* p3 = FicheSuivante(p2);
@@ -70,18 +72,18 @@ TEST_F(MagasinTest, MarcheDansLesDeuxSens) {
 
 TEST_F(MagasinTest, UnChampDe65000CaracteresPrend65005Octets) {
   std::string long_texte(65000, 'x');
-  RemplirMagasin(&m, pf, {{long_texte, "", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire, {{long_texte, "", "", "", ""}});
   EXPECT_EQ(LireMot(m.lpDebutMem + 2), 65001);
   EXPECT_EQ(m.TailleTotaleFiches, 27u + 65000u);
   EXPECT_EQ(FicheSuivante(m.lpDebutMem), m.lpFinMem);
 }
 
 TEST_F(MagasinTest, ReecrireAvecLesMemesTaillesNeDeplaceRien) {
-  RemplirMagasin(&m, pf, {{"abc", "", "", "", ""}, {"suite", "", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire, {{"abc", "", "", "", ""}, {"suite", "", "", "", ""}});
   uint8_t* deuxieme = FicheSuivante(m.lpDebutMem);
   const char* t[5] = {"xyz", "", "", "", ""};
   uint32_t l[5] = {3, 0, 0, 0, 0};
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 1, t, l), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 1, t, l), 1);
   EXPECT_EQ(FicheSuivante(m.lpDebutMem), deuxieme);
   EXPECT_EQ(TextesFiche(deuxieme)[0], "suite");
   EXPECT_EQ(TextesFiche(m.lpDebutMem)[0], "xyz");
@@ -89,41 +91,42 @@ TEST_F(MagasinTest, ReecrireAvecLesMemesTaillesNeDeplaceRien) {
 }
 
 TEST_F(MagasinTest, ReecrireUneFicheQuiGranditOuRetrecitGardeLesAutres) {
-  RemplirMagasin(&m, pf, {{"1", "", "", "", ""}, {"deux", "u", "r", "m", "n"}, {"3", "", "", "", ""}});
+  RemplirMagasin(&m, sys->memoire,
+                 {{"1", "", "", "", ""}, {"deux", "u", "r", "m", "n"}, {"3", "", "", "", ""}});
   m.lpFicheEcran = FicheSuivante(m.lpDebutMem);
   m.NumFiche = 2;
   const char* grand[5] = {"deuxieme fiche", "http://exemple.fr/", "Rubrique", "mots", "notes\r\nsur deux lignes"};
   uint32_t lg[5];
   for (int i = 0; i < 5; i++) lg[i] = (uint32_t)strlen(grand[i]);
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 0, grand, lg), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, grand, lg), 1);
   EXPECT_EQ(TextesFiche(m.lpFicheEcran)[4], "notes\r\nsur deux lignes");
   EXPECT_EQ(TextesFiche(FicheSuivante(m.lpFicheEcran))[0], "3");
   EXPECT_EQ(FicheSuivante(FicheSuivante(m.lpFicheEcran)), m.lpFinMem);
 
   const char* vide[5] = {"", "", "", "", ""};
   uint32_t zero[5] = {0, 0, 0, 0, 0};
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 0, vide, zero), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, vide, zero), 1);
   EXPECT_EQ(m.TailleTotaleFiches, 3 * 27u + 2);
   EXPECT_EQ(TextesFiche(FicheSuivante(m.lpFicheEcran))[0], "3");
   EXPECT_EQ(m.TailleTotaleFiches, (uint32_t)(m.lpFinMem - m.lpDebutMem));
 }
 
 TEST_F(MagasinTest, UnTexteTropLongEstCoupeA65000Caracteres) {
-  MagasinNouveau(&m, pf);
+  MagasinNouveau(&m, sys->memoire);
   std::string long_texte(70000, 'a');
   const char* t[5] = {"", "", "", "", long_texte.c_str()};
   uint32_t l[5] = {0, 0, 0, 0, 70000};
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 0, t, l), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, t, l), 1);
   EXPECT_EQ(TextesFiche(m.lpDebutMem)[4].size(), 65000u);
   EXPECT_EQ(m.TailleTotaleFiches, 27u + 65000u);
 }
 
 TEST_F(MagasinTest, CroissanceA1001OctetsLibresSansRealloc_A1000AvecRealloc) {
-  RemplirMagasin(&m, pf, {{"ab", "", "", "", ""}}, 1001);
+  RemplirMagasin(&m, sys->memoire, {{"ab", "", "", "", ""}}, 1001);
   const char* t[5] = {"abc", "", "", "", ""};
   uint32_t l[5] = {3, 0, 0, 0, 0};
   uint32_t taille = m.longSize;
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 0, t, l), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, t, l), 1);
   EXPECT_EQ(m.longSize, taille) << "1,001 spare bytes: no reallocation";
 
   // Now exactly 1,000 spare bytes: growing by one reallocates to used + 1,001.
@@ -131,17 +134,17 @@ TEST_F(MagasinTest, CroissanceA1001OctetsLibresSansRealloc_A1000AvecRealloc) {
   const char* t2[5] = {"abcd", "", "", "", ""};
   uint32_t l2[5] = {4, 0, 0, 0, 0};
   uint32_t avant = m.TailleTotaleFiches;
-  ASSERT_EQ(MagasinReecrireFiche(&m, pf, 0, t2, l2), 1);
+  ASSERT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, t2, l2), 1);
   EXPECT_EQ(m.longSize, avant + 1001);
   EXPECT_EQ(TextesFiche(m.lpFicheEcran)[0], "abcd");
   EXPECT_EQ(m.lpFinMem, m.lpDebutMem + m.TailleTotaleFiches);
 }
 
 TEST_F(MagasinTest, EspaceOuvertAvantLaFicheEcranLaDeplace) {
-  RemplirMagasin(&m, pf, {{"1", "", "", "", ""}, {"2", "", "", "", ""}}, 0);
+  RemplirMagasin(&m, sys->memoire, {{"1", "", "", "", ""}, {"2", "", "", "", ""}}, 0);
   m.lpFicheEcran = FicheSuivante(m.lpDebutMem);
   uint8_t* p = m.lpDebutMem;
-  ASSERT_EQ(MagasinOuvrirEspace(&m, pf, &p, 27), 1);  // the block has to move
+  ASSERT_EQ(MagasinOuvrirEspace(&m, sys->memoire, &p, 27), 1);  // the block has to move
   FicheEcrireVide(p);
   EXPECT_EQ(TextesFiche(m.lpFicheEcran)[0], "2");
   EXPECT_EQ(m.lpFicheEcran, m.lpDebutMem + 27 + 28);
@@ -151,12 +154,12 @@ TEST_F(MagasinTest, EspaceOuvertAvantLaFicheEcranLaDeplace) {
 }
 
 TEST_F(MagasinTest, CroissanceImpossibleNeChangeRien) {
-  RemplirMagasin(&m, pf, {{"ab", "", "", "", ""}}, 0);
+  RemplirMagasin(&m, sys->memoire, {{"ab", "", "", "", ""}}, 0);
   std::string avant = Octets();
   faux.echec_allocation_dans = 1;
   const char* t[5] = {"abcdef", "", "", "", ""};
   uint32_t l[5] = {6, 0, 0, 0, 0};
-  EXPECT_EQ(MagasinReecrireFiche(&m, pf, 0, t, l), 0);
+  EXPECT_EQ(MagasinReecrireFiche(&m, sys->memoire, 0, t, l), 0);
   EXPECT_EQ(Octets(), avant);
   EXPECT_NE(m.lpDebutMem, nullptr);
 }

@@ -48,7 +48,7 @@ class MarquageTest : public EssaiProgramme {
       r.push_back(LireMot(f));
     return r;
   }
-  int Case() { return faux.fenetres[vue.marquage].cochee; }
+  int Case() { return faux.controles[vue.marquage].cochee; }
   void Plage(unsigned id, const std::string& de, const std::string& a) {
     faux.plages = {{de, a}};
     Commande(id);

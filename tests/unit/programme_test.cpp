@@ -23,7 +23,7 @@ TEST_F(ProgrammeTest, DemarrageSansFichierDonneUneFicheVideSansNom) {
   EXPECT_EQ(Titre(), "Lorvanix 6.1 Sans-Nom");
   EXPECT_EQ(Texte(vue.numero), "0000001");
   EXPECT_EQ(Texte(vue.total), "0000001");
-  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 0);
+  EXPECT_EQ(faux.controles[vue.marquage].cochee, 0);
   for (Poignee c : vue.champs) EXPECT_EQ(Texte(c), "");
   EXPECT_EQ(p.magasin.longSize, 1027u);
   EXPECT_TRUE(faux.messages.empty());
@@ -54,7 +54,7 @@ TEST_F(ProgrammeTest, LeFichierDeLaLigneDeCommandeEstCharge) {
   EXPECT_EQ(Texte(vue.total), "0000003");
   EXPECT_EQ(Texte(vue.champs[CHAMP_NOM]), "Le Monde");
   EXPECT_EQ(Texte(vue.champs[CHAMP_RUBRIQUE]), "Actualités");
-  EXPECT_EQ(faux.fenetres[vue.marquage].cochee, 1);
+  EXPECT_EQ(faux.controles[vue.marquage].cochee, 1);
   EXPECT_STREQ(p.NomFichier, "C:\\Mes documents\\liste.lvx");
   EXPECT_STREQ(p.NomFichierPrecedent, "C:\\Mes documents\\liste.lvx");
   EXPECT_EQ(p.TravailModifie, 0);
@@ -85,7 +85,7 @@ TEST_F(ProgrammeTest, TitreAvecLeNomApresLeDernierAntislash) {
 
 TEST_F(ProgrammeTest, ReecrireSeulementQuandUnChampAChange) {
   ProgrammeDemarrer(&p, "");
-  faux.fenetres[vue.champs[CHAMP_URL]].texte = "sans drapeau";
+  faux.controles[vue.champs[CHAMP_URL]].texte = "sans drapeau";
   ASSERT_EQ(ProgrammeReecrire(&p), 1);
   EXPECT_EQ(p.TravailModifie, 0) << "no edit says it changed: nothing written";
   EXPECT_EQ(TextesFiche(p.magasin.lpFicheEcran)[1], "");
@@ -95,7 +95,7 @@ TEST_F(ProgrammeTest, ReecrireSeulementQuandUnChampAChange) {
   EXPECT_EQ(TextesFiche(p.magasin.lpFicheEcran)[1], "sans drapeau");
   EXPECT_EQ(TextesFiche(p.magasin.lpFicheEcran)[4], "été\r\n2 lignes");
   EXPECT_EQ(p.TravailModifie, 1);
-  EXPECT_EQ(faux.fenetres[vue.champs[CHAMP_NOTES]].modifie, 0);
+  EXPECT_EQ(faux.controles[vue.champs[CHAMP_NOTES]].modifie, 0);
 
   // The mark box forces a rewrite through the card-dirty flag.
   p.EtatMarquage = 1;
@@ -156,8 +156,8 @@ TEST_F(ProgrammeTest, UneReinitialisationSansMemoireQuitteLeProgramme) {
     SCOPED_TRACE(c.nom);
     if (p.Termine) {  // the case before quit: a new process
       p = Programme{};
-      ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr),
-                1);
+      ASSERT_EQ(
+          ProgrammeInitialiser(&p, &faux.programme, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
     }
     ProgrammeDemarrer(&p, "");
     snprintf(p.NomFichier, sizeof p.NomFichier, "%s", "C:\\x.lvx");
@@ -166,12 +166,12 @@ TEST_F(ProgrammeTest, UneReinitialisationSansMemoireQuitteLeProgramme) {
     faux.fichiers_crees.clear();
     faux.reponses.assign(c.reponses.begin(), c.reponses.end());
     journal_bibliotheques.crochets.clear();
-    Plateforme avant = faux.pf;
-    faux.pf.bloc_allouer = AucunBloc;
-    faux.pf.bloc_reallouer = AucuneCroissance;
+    Memoire avant = faux.memoire;
+    faux.memoire.bloc_allouer = AucunBloc;
+    faux.memoire.bloc_reallouer = AucuneCroissance;
 
     EXPECT_EQ(ProgrammeCommande(&p, c.commande, 0, nullptr), 1) << "the window is destroyed";
-    faux.pf = avant;
+    faux.memoire = avant;
     std::vector<std::string> attendus = c.messages;
     attendus.push_back(REINITIALISATION);
     attendus.push_back("Allocation de mémoire impossible !");
@@ -204,11 +204,11 @@ TEST_F(ProgrammeTest, UnFichierQuiChangePendantLaLectureLaisseUnTravailVide) {
   faux.Ecrire("C:\\b.lvx", OctetsFichier(OctetsFiche({std::string(3000, 'b'), "", "", "", ""}) +
                                              OctetsFiche({"b2", "", "", "", ""}), 2));
   ProgrammeDemarrer(&p, "C:\\a.lvx");
-  lire_reel = faux.pf.fichier_lire;
-  faux.pf.fichier_lire = LireQuiChange;
+  lire_reel = faux.fichiers.fichier_lire;
+  faux.fichiers.fichier_lire = LireQuiChange;
   lectures_avant_changement = 4;  // the header, the count, the check, then the store
   EXPECT_EQ(ProgrammeCharger(&p, "C:\\b.lvx"), 0);
-  faux.pf.fichier_lire = lire_reel;
+  faux.fichiers.fichier_lire = lire_reel;
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Erreur de format."});
   EXPECT_EQ(Titre(), "Lorvanix 6.1 Sans-Nom");
   EXPECT_STREQ(p.NomFichier, "");
@@ -353,7 +353,7 @@ TEST(Tampons, UneAllocationImpossibleAuDemarrageEstSignalee) {
   Programme p{};
   VueFiche vue{};
   faux.echec_allocation_dans = 3;
-  EXPECT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(ProgrammeInitialiser(&p, &faux.programme, vue, nullptr, nullptr, nullptr), 0);
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Allocation de mémoire impossible !"});
   ProgrammeLiberer(&p);
   EXPECT_EQ(faux.blocs_vivants, 0);

@@ -24,7 +24,7 @@ class RechercheCommandesTest : public EssaiProgramme {
     snprintf(p.ExpressionRecherche, TAILLE_RECHERCHE, "%s", expression);
   }
   int Commande(unsigned id) { return ProgrammeCommande(&p, id, 0, nullptr); }
-  FenetreFausse& Champ(int i) { return faux.fenetres[vue.champs[i]]; }
+  FenetreFausse& Champ(int i) { return faux.controles[vue.champs[i]]; }
 };
 
 TEST_F(RechercheCommandesTest, UnDemarrageChercheDansLesCinqChampsSansAutreOption) {

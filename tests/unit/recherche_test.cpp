@@ -226,7 +226,7 @@ TEST_F(RechercheTest, UnNulCacheDansUnTexteLeTermine) {
 }
 
 TEST_F(RechercheTest, EnPageDeCodeDoubleLesCaracteresSontCeuxDeLaPlateforme) {
-  faux.pf.caractere_suivant = SuivantDouble;
+  faux.caracteres.caractere_suivant = SuivantDouble;
   // Offsets count characters: a pair is one.
   EXPECT_EQ(Occurrences({"\x81\x81 a", "", "", "", ""}, "a"), (std::vector<std::string>{"0:2-3"}));
   // A pair ending in a space byte is no space; a line feed after one pair is
@@ -249,7 +249,7 @@ TEST_F(RechercheTest, LesCaracteresDUnChampNeSontParcourusQuUneFois) {
   // the characters before it, which must not mean from the start each time.
   std::string notes;
   for (int i = 0; i < 4000; i++) notes += "ab\nweb ";
-  faux.pf.caractere_suivant = SuivantCompte;
+  faux.caracteres.caractere_suivant = SuivantCompte;
   pas = 0;
   EXPECT_EQ(Fiche({"", "", "", "", notes}, "web", EXACT), 0);
   EXPECT_LE(pas, 2 * (int)notes.size());

@@ -1,4 +1,5 @@
-// The seam filled with real Win32 calls; linked into every deliverable.
+// The shared records of the seam filled with real Win32 calls; linked into
+// every deliverable that reaches the system.
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
@@ -33,7 +34,9 @@ Poignee Ouvrir(const char* chemin, DWORD acces, DWORD creation) {
                          nullptr);
   return h == INVALID_HANDLE_VALUE ? nullptr : (Poignee)h;
 }
-Poignee FichierOuvrir(void*, const char* chemin) { return Ouvrir(chemin, GENERIC_READ, OPEN_EXISTING); }
+Poignee FichierOuvrir(void*, const char* chemin) {
+  return Ouvrir(chemin, GENERIC_READ, OPEN_EXISTING);
+}
 Poignee FichierCreer(void*, const char* chemin) {
   return Ouvrir(chemin, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS);
 }
@@ -181,14 +184,16 @@ int Processus(void*, const char* ligne) {
   // CreateProcessA may write into its command line.
   char modifiable[1024];
   lstrcpynA(modifiable, ligne, sizeof modifiable);
-  if (!CreateProcessA(nullptr, modifiable, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &demarrage, &infos))
+  if (!CreateProcessA(nullptr, modifiable, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
+                      &infos))
     return 0;
   CloseHandle(infos.hThread);
   CloseHandle(infos.hProcess);
   return 1;
 }
-int Acces(void*, const char* chemin) { return GetFileAttributesA(chemin) != INVALID_FILE_ATTRIBUTES; }
+int Acces(void*, const char* chemin) {
+  return GetFileAttributesA(chemin) != INVALID_FILE_ATTRIBUTES;
+}
 int NomLong(void*, const char* chemin, char* nom) {
   WIN32_FIND_DATAA trouve;
   HANDLE h = FindFirstFileA(chemin, &trouve);
@@ -224,25 +229,91 @@ int ExecutableAssocie(void*, const char* fichier, char* resultat) {
   return 0;
 }
 
-// The dialogs of the main program and of the import library (null here) are
-// filled in by their own modules.
-const Plateforme systeme = {
-    nullptr,         Message,          Curseur,           Redessiner,
-    BlocAllouer,     BlocReallouer,    BlocVerrouiller,   BlocDeverrouiller,
-    BlocLiberer,     FichierOuvrir,    FichierCreer,      FichierTaille,
-    FichierPositionner, FichierLire,   FichierEcrire,     FichierFermer,
-    FichierExiste,   FichierSupprimer, FichierRemplacer,  FichierTemporaire,
-    EspaceLibre,     DialogueFichierSysteme, TexteLongueur, TexteLire,
-    TexteEcrire,     EditModifie,      EditModifieDefinir, CaseCocher,
-    Focus,           ModuleChemin,     CaractereSuivant,  DossierSpecial,
-    FocusActuel,     EditSelection,    EditAction,        PressePapiersTexte,
-    Aide,            MinuteurDemarrer, MinuteurArreter,   BoutonEnfonce,
-    nullptr,         CaracterePrecedent, EditSelectionner, Lancer,
-    Processus,       Acces,            NomLong,           nullptr,
-    nullptr,         nullptr,          ListePremier,      ListeSuivant,
-    ListeFermer,     ExecutableAssocie, nullptr,          nullptr,
+// Filled by name: a member left out is a missing-field-initializers error
+// under -Werror, never a silent shift.
+const Memoire memoire = {
+    .ctx = nullptr,
+    .bloc_allouer = BlocAllouer,
+    .bloc_reallouer = BlocReallouer,
+    .bloc_verrouiller = BlocVerrouiller,
+    .bloc_deverrouiller = BlocDeverrouiller,
+    .bloc_liberer = BlocLiberer,
+};
+
+const Fichiers fichiers = {
+    .ctx = nullptr,
+    .fichier_ouvrir = FichierOuvrir,
+    .fichier_creer = FichierCreer,
+    .fichier_taille = FichierTaille,
+    .fichier_positionner = FichierPositionner,
+    .fichier_lire = FichierLire,
+    .fichier_ecrire = FichierEcrire,
+    .fichier_fermer = FichierFermer,
+    .fichier_existe = FichierExiste,
+    .fichier_supprimer = FichierSupprimer,
+    .fichier_remplacer = FichierRemplacer,
+    .fichier_temporaire = FichierTemporaire,
+    .espace_libre = EspaceLibre,
+    .acces = Acces,
+    .nom_long = NomLong,
+    .module_chemin = ModuleChemin,
+    .liste_premier = ListePremier,
+    .liste_suivant = ListeSuivant,
+    .liste_fermer = ListeFermer,
+};
+
+const Fenetres fenetres = {
+    .ctx = nullptr,
+    .message = Message,
+    .curseur = Curseur,
+    .redessiner = Redessiner,
+    .fenetre_texte_longueur = TexteLongueur,
+    .fenetre_texte_lire = TexteLire,
+    .fenetre_texte_ecrire = TexteEcrire,
+    .edit_modifie = EditModifie,
+    .edit_modifie_definir = EditModifieDefinir,
+    .edit_selection = EditSelection,
+    .edit_selectionner = EditSelectionner,
+    .edit_action = EditAction,
+    .case_cocher = CaseCocher,
+    .bouton_enfonce = BoutonEnfonce,
+    .focus = Focus,
+    .focus_actuel = FocusActuel,
+    .minuteur_demarrer = MinuteurDemarrer,
+    .minuteur_arreter = MinuteurArreter,
+};
+
+const Caracteres caracteres = {
+    .ctx = nullptr,
+    .caractere_suivant = CaractereSuivant,
+    .caractere_precedent = CaracterePrecedent,
+};
+
+const Coquille coquille = {
+    .ctx = nullptr,
+    .dossier_special = DossierSpecial,
+    .executable_associe = ExecutableAssocie,
+    .lancer = Lancer,
+    .processus = Processus,
+    .aide = Aide,
+};
+
+const PressePapiers presse_papiers = {
+    .ctx = nullptr,
+    .presse_papiers_texte = PressePapiersTexte,
+};
+
+const DialoguesCommuns dialogues_communs = {
+    .ctx = nullptr,
+    .dialogue_fichier = DialogueFichierSysteme,
 };
 
 }  // namespace
 
-const Plateforme* PlateformeSysteme() { return &systeme; }
+const Memoire* MemoireSysteme() { return &memoire; }
+const Fichiers* FichiersSysteme() { return &fichiers; }
+const Fenetres* FenetresSysteme() { return &fenetres; }
+const Caracteres* CaracteresSysteme() { return &caracteres; }
+const Coquille* CoquilleSysteme() { return &coquille; }
+const PressePapiers* PressePapiersSysteme() { return &presse_papiers; }
+const DialoguesCommuns* DialoguesCommunsSysteme() { return &dialogues_communs; }
