@@ -17,6 +17,7 @@
 #include "app/doublons.h"
 #include "bench/doublons_litteral.h"
 #include "fiche.h"
+#include "releve.h"
 #include "systeme_fichiers.h"
 
 namespace {
@@ -115,22 +116,6 @@ void Mesurer(benchmark::State& etat, Banc* b, uint32_t nombre,
   }
 }
 
-// Median wall-clock time of each benchmark, in milliseconds.
-class Releve : public benchmark::ConsoleReporter {
- public:
-  Releve() : ConsoleReporter(OO_Tabular) {}
-  std::map<std::string, double> temps;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      bool seul = r.repetitions <= 1 && r.run_type == Run::RT_Iteration;
-      if (seul || (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median"))
-        temps[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-  }
-};
-
 std::string Nom(const char* algorithme, uint32_t nombre) {
   return std::string(algorithme) + "/" + std::to_string(nombre);
 }
@@ -174,10 +159,10 @@ int main(int argc, char** argv) {
   uint32_t mesuree = 0;  // largest size the key list ran on
   double temps_mesure = 0;
   for (uint32_t nombre : TAILLES) {
-    if (!releve.temps.count(Nom("hache", nombre))) continue;  // filtered out
-    double h = releve.temps[Nom("hache", nombre)];
-    if (releve.temps.count(Nom("litteral", nombre))) {
-      double l = releve.temps[Nom("litteral", nombre)];
+    double h = releve.Temps(Nom("hache", nombre)).reel;
+    if (h <= 0) continue;  // filtered out
+    double l = releve.Temps(Nom("litteral", nombre)).reel;
+    if (l > 0) {
       mesuree = nombre;
       temps_mesure = l;
       bool memes = MemesMarques(&b, nombre);

@@ -14,6 +14,7 @@
 #include "fichier_donnees.h"
 #include "generateur_fiches.h"
 #include "magasin.h"
+#include "releve.h"
 #include "systeme_fichiers.h"
 
 namespace {
@@ -153,39 +154,16 @@ const Mesure MESURES[] = {{"copie", Copie},
                           {"pages_neuves", PagesNeuves},
                           {"sauvegarde", Sauvegarde}};
 
-// Median wall-clock and CPU times of one benchmark, in milliseconds.
-struct Mediane {
-  double reel;
-  double cpu;
-};
-
-// The console output as usual, keeping each benchmark's medians.
-class Releve : public benchmark::ConsoleReporter {
- public:
-  Releve() : ConsoleReporter(OO_Tabular) {}
-  std::map<std::string, Mediane> medianes;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
-        medianes[r.run_name.function_name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-  }
-};
-
 // Wall-clock time decides: the user waits for the disk too. CPU time is
 // shown beside it because writeback makes the wall clock noisy.
 void Resumer(const Releve& releve, const Banc& b) {
-  auto temps = [&](const char* nom) {
-    auto t = releve.medianes.find(nom);
-    return t == releve.medianes.end() ? Mediane{0, 0} : t->second;
-  };
-  Mediane copie = temps("copie");
+  Mediane copie = releve.Temps("copie");
   printf("\n%d cards, data file of %.1f MB, medians of %d repetitions\n",
          b.cartes.TotalFiches, b.taille_fichier / 1e6, REPETITIONS);
   printf("  %-6s %8s %8s   %s\n", "", "wall ms", "cpu ms", "wall ratio to the copy");
   printf("  %-6s %8.1f %8.1f\n", "copy", copie.reel, copie.cpu);
   for (auto [libelle, nom] : {std::pair{"load", "chargement"}, std::pair{"save", "sauvegarde"}}) {
-    Mediane t = temps(nom);
+    Mediane t = releve.Temps(nom);
     if (t.reel <= 0 || copie.reel <= 0) {
       printf("  %-6s not measured\n", libelle);
       continue;
@@ -197,7 +175,7 @@ void Resumer(const Releve& releve, const Banc& b) {
   // Not held to the target: it pays once per session for memory the
   // process never had, which some machines (virtual ones handing freed
   // pages back to their host) make costly; the last line shows that cost.
-  Mediane premier = temps("premier_chargement"), pages = temps("pages_neuves");
+  Mediane premier = releve.Temps("premier_chargement"), pages = releve.Temps("pages_neuves");
   if (premier.reel > 0 && copie.reel > 0)
     printf("  first load into a new store %8.1f %8.1f   first/copy = %.2f\n", premier.reel,
            premier.cpu, premier.reel / copie.reel);

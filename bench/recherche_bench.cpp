@@ -13,6 +13,7 @@
 #include "generateur_fiches.h"
 #include "lvxrech.h"
 #include "magasin.h"
+#include "releve.h"
 #include "systeme_fichiers.h"
 
 namespace {
@@ -72,25 +73,6 @@ void Parcourir(benchmark::State& etat, Banc* b, std::string expression, uint16_t
   etat.SetBytesProcessed((int64_t)(etat.iterations() * b->octets_texte));
 }
 
-// Median wall-clock and CPU times of one benchmark, in milliseconds.
-struct Mediane {
-  double reel;
-  double cpu;
-};
-
-// The console output as usual, keeping each benchmark's medians.
-class Releve : public benchmark::ConsoleReporter {
- public:
-  Releve() : ConsoleReporter(OO_Tabular) {}
-  std::map<std::string, Mediane> medianes;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
-        medianes[r.run_name.function_name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-  }
-};
-
 std::string Nom(const Expression& e, uint16_t exactitude) {
   return std::string(exactitude ? "exactitude/" : "simple/") + e.libelle;
 }
@@ -104,12 +86,12 @@ void Resumer(const Releve& releve, const Banc& b) {
          "wall MB/s", "cpu MB/s");
   for (const Expression& e : EXPRESSIONS)
     for (uint16_t exactitude : {0, 1}) {
-      auto t = releve.medianes.find(Nom(e, exactitude));
-      if (t == releve.medianes.end()) continue;
+      Mediane t = releve.Temps(Nom(e, exactitude));
+      if (t.reel <= 0) continue;
       double mo = b.octets_texte / 1e6;
-      double reel = mo / (t->second.reel / 1e3), cpu = mo / (t->second.cpu / 1e3);
+      double reel = mo / (t.reel / 1e3), cpu = mo / (t.cpu / 1e3);
       printf("  %-10s %-10s %8.1f %8.1f %9.0f %9.0f  %s\n", e.libelle, exactitude ? "on" : "off",
-             t->second.reel, t->second.cpu, reel, cpu,
+             t.reel, t.cpu, reel, cpu,
              reel >= CIBLE_MO_S ? "(>= 500 MB/s)" : "(UNDER 500 MB/s)");
     }
 }

@@ -1,5 +1,5 @@
 // Any bytes through the mail scan, with any options: it reports exactly
-// what a literal reading of its algorithm reports, in the same order, and
+// what the straightforward algorithm reports, in the same order, and
 // stops where it does; nothing is read past the data or written past a
 // text buffer.
 //
@@ -55,7 +55,7 @@ bool Commence(const std::string& d, size_t p, const char* mot) {
   return d.size() - p >= n && Majuscules(d.substr(p, n)) == mot;
 }
 
-// The mail scan, step by step as written.
+// The mail scan, the straightforward way: one header line at a time.
 int CourrielLitterale(const OptionsCourriel& o, const std::string& d, Journal* j) {
   const size_t n = d.size();
   size_t p = 0;

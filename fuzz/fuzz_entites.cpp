@@ -1,5 +1,5 @@
 // Any text through the entity decoder, into an output of any size: the
-// output is the literal reading of the rule cut to the output, the rest of
+// output is the straightforward decoding cut to the output, the rest of
 // the output is cleared, the cut is reported exactly when output was lost;
 // in place, the decoding fits where the text was. Nothing is read or
 // written out of bounds.
@@ -14,7 +14,7 @@
 
 namespace {
 
-// The references as the text lists them, each with its byte.
+// The references the decoder knows, each with its byte.
 const struct {
   const char* nom;
   uint8_t octet;
@@ -45,7 +45,7 @@ static_assert(sizeof REFERENCES / sizeof REFERENCES[0] == NB_ENTITES, "101 refer
 
 bool Ouvre(char c) { return c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == ' '; }
 
-// The decoding, step by step as written.
+// The decoding, the straightforward way: each reference tried in turn.
 std::string DecodageLitteral(const std::string& s) {
   std::string sortie;
   for (size_t i = 0; i < s.size();) {
@@ -77,7 +77,7 @@ std::string DecodageLitteral(const std::string& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t n_sortie = Octet(octets, taille, 0);
-  const uint32_t taille_sortie = n_sortie ? n_sortie : TAILLE_TEXTE_IMPORT;
+  const uint32_t taille_sortie = n_sortie ? n_sortie : (uint32_t)TAILLE_TEXTE_IMPORT;
   const std::string texte = JusquAuNul(Reste(octets, taille, 1));
   if (texte.size() >= TAILLE_TEXTE_IMPORT) return 0;
   const std::string attendu = DecodageLitteral(texte);
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   int coupe = -1;
   const uint32_t n = EntitesDecoder(entree.data(), sortie.data(), taille_sortie, &coupe);
   Exiger(n == std::min<size_t>(attendu.size(), taille_sortie - 1), "the output is cut at its end");
-  Exiger(memcmp(sortie.data(), attendu.data(), n) == 0, "the output is the literal decoding");
+  Exiger(memcmp(sortie.data(), attendu.data(), n) == 0, "the output is the reference decoding");
   for (uint32_t i = n; i < taille_sortie; i++) Exiger(sortie[i] == 0, "the rest is cleared");
   Exiger(coupe == (attendu.size() > n), "a cut is reported when output was lost");
 

@@ -1,7 +1,7 @@
 // Any bytes as an internet shortcut file, and as the file and folder names
 // a favourite's card is named and filed by: the reading reports exactly
-// what a literal reading of its algorithm reports, in the same order, and
-// stops where it does; the name and category are those of the text, cut to
+// what the straightforward algorithm reports, in the same order, and
+// stops where it does; the name and category are those of the path, cut to
 // their buffers; nothing is read or written out of bounds.
 //
 // The input: a byte giving the call that answers "stop" (0: none; 255: none,
@@ -30,7 +30,7 @@ int Favori(void* c, const char* url) {
   return 1;
 }
 
-// The "URL=" lines, step by step as written.
+// The "URL=" lines, the straightforward way.
 int RaccourciLitteral(const std::string& d, Journal* j) {
   const size_t n = d.size();
   for (size_t p = 0; p < n; p++) {
@@ -73,7 +73,7 @@ std::string RubriqueLitterale(const std::string& dossier, size_t racine, size_t 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
   const uint8_t arret = Octet(octets, taille, 0), racine = Octet(octets, taille, 1);
   const uint8_t n_nom = Octet(octets, taille, 2);
-  const uint32_t taille_nom = n_nom ? n_nom : TAILLE_TEXTE_IMPORT;
+  const uint32_t taille_nom = n_nom ? n_nom : (uint32_t)TAILLE_TEXTE_IMPORT;
 
   std::string donnees = Reste(octets, taille, 3);
   if (arret == 255 && !donnees.empty() && Long(octets, taille))

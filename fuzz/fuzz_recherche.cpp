@@ -108,7 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     while (expression.size() < TAILLE_RECHERCHE + 50) expression += expression;
   uint32_t reprises[NB_CHAMPS] = {};
   if (options & REPRISE)
-    for (uint32_t& r : reprises) r = in.Octet() | in.Octet() << 8;
+    for (uint32_t& r : reprises) {
+      r = in.Octet();  // low byte first with every compiler: an input means one thing
+      r |= in.Octet() << 8;
+    }
 
   std::string textes[NB_CHAMPS];
   for (uint32_t i = 0; in.position < taille; in.position++) {

@@ -1,5 +1,5 @@
 // Any bytes through the page scanner and the address scanner, with any
-// options: each reports exactly what a literal reading of its algorithm
+// options: each reports exactly what the straightforward algorithm
 // reports (which walks back to the data start for every title, and sends
 // the address scan back after a text that ran into the data end), in the
 // same order, and stops where it does; nothing is read past the data or
@@ -53,7 +53,7 @@ int Adresse(void* c, const AdresseInternet* a) {
   return 1;
 }
 
-// The page scanner, step by step as written.
+// The page scanner, the straightforward way.
 int PageLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
   const size_t n = d.size();
   for (size_t p = 0; p < n; p++) {
@@ -127,7 +127,7 @@ bool DeURL(char c) { return c && (Commun(c) || c == ':' || c == '\\' || c == '~'
 bool DeLocal(char c) { return c && (Commun(c) || c == '$'); }
 bool DAdresse(char c) { return c && (Commun(c) || c == '$' || c == '@'); }
 
-// The address scanner, step by step as written.
+// The address scanner, the straightforward way.
 int AdressesLitterale(const OptionsQuelconque& o, const std::string& d, Journal* j) {
   const size_t n = d.size();
   size_t arobase = 0;

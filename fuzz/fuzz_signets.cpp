@@ -1,5 +1,5 @@
 // Any bytes through the bookmark scan, with any of its two options: it
-// reports exactly what a literal reading of its algorithm reports (which
+// reports exactly what the straightforward algorithm reports (which
 // searches every title from scratch), in the same order, and stops where it
 // does; nothing is read past the data or written past a text buffer.
 //
@@ -54,7 +54,7 @@ bool TexteFermeture(const std::string& d, size_t depart, std::string* titre) {
   return true;
 }
 
-// The bookmark scan, step by step as written.
+// The bookmark scan, the straightforward way.
 int SignetsLitterale(const OptionsUrl& o, const std::string& d, Journal* j) {
   const size_t n = d.size();
   std::string rubrique;

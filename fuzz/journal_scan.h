@@ -1,6 +1,6 @@
 // What a scanner tells its caller, for the fuzz targets that hold a scanner
-// to a literal reading of its algorithm: both write into a journal, the
-// target compares the two.
+// to a straightforward version of its algorithm: both write into a journal,
+// the target compares the two.
 #pragma once
 #include <strings.h>
 
