@@ -1,7 +1,5 @@
 #include "faux_systeme.h"
 
-#include "dialogue_import.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "dialogue_import.h"
 
 namespace {
 
@@ -56,10 +56,15 @@ Poignee BlocReallouer(void* ctx, Poignee bloc, uint32_t taille) {
   Bloc* b = (Bloc*)bloc;
   if (b->verrous != 0) return nullptr;  // as the system: a locked block does not move
   if (AllocationEchoue(f)) return nullptr;
-  // Always move, so that stale pointers show up under the sanitizer.
-  uint8_t* nouveau = (uint8_t*)malloc(taille ? taille : 1);
-  memcpy(nouveau, b->octets, b->taille < taille ? b->taille : taille);
-  free(b->octets);
+  uint8_t* nouveau;
+  if (f->deplacer_blocs) {
+    nouveau = (uint8_t*)malloc(taille ? taille : 1);
+    memcpy(nouveau, b->octets, b->taille < taille ? b->taille : taille);
+    free(b->octets);
+  } else {
+    nouveau = (uint8_t*)realloc(b->octets, taille ? taille : 1);
+    if (!nouveau) return nullptr;
+  }
   b->octets = nouveau;
   b->taille = taille;
   return b;
@@ -78,13 +83,17 @@ void BlocLiberer(void* ctx, Poignee bloc) {
 }
 
 Poignee FichierOuvrir(void* ctx, const char* chemin) {
-  return fopen(F(ctx)->Linux(chemin).c_str(), "rb");
+  FILE* f = fopen(F(ctx)->Linux(chemin).c_str(), "rb");
+  if (f) F(ctx)->fichiers_ouverts++;
+  return f;
 }
 Poignee FichierCreer(void* ctx, const char* chemin) {
   FauxSysteme* f = F(ctx);
   if (f->creation_echoue) return nullptr;
   f->fichiers_crees.push_back(chemin);
-  return fopen(f->Linux(chemin).c_str(), "w+b");
+  FILE* x = fopen(f->Linux(chemin).c_str(), "w+b");
+  if (x) f->fichiers_ouverts++;
+  return x;
 }
 int64_t FichierTaille(void*, Poignee fichier) {
   struct stat s;
@@ -110,7 +119,10 @@ size_t FichierEcrire(void* ctx, Poignee fichier, const void* tampon, size_t n) {
   f->octets_ecrits += ecrit;
   return ecrit;
 }
-int FichierFermer(void*, Poignee fichier) { return fclose((FILE*)fichier) == 0; }
+int FichierFermer(void* ctx, Poignee fichier) {
+  F(ctx)->fichiers_ouverts--;
+  return fclose((FILE*)fichier) == 0;
+}
 int FichierExiste(void* ctx, const char* chemin) { return F(ctx)->Existe(chemin); }
 int FichierSupprimer(void* ctx, const char* chemin) {
   return unlink(F(ctx)->Linux(chemin).c_str()) == 0;
@@ -463,6 +475,8 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogues = &dialogues_import,
   };
 }
+
+FauxSysteme::FauxSysteme() : FauxSysteme(std::string()) {}
 
 FauxSysteme::~FauxSysteme() {
   if (installe == this) installe = nullptr;

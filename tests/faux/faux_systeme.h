@@ -1,6 +1,8 @@
-// A scripted platform for the unit tests: records every message and answers
-// from a script, keeps real files under a scratch folder that stands for the
-// drive C:, and fails on request (allocation, creation, writing, disk space).
+// The one fake of every record of the seam, for the unit tests, the
+// benchmarks and the fuzz targets: records every message and answers from a
+// script, keeps real files under a scratch folder that stands for the drive
+// C:, and fails on request (allocation, creation, writing, disk space). No
+// GoogleTest here: the scripted helpers that need it stay in tests/unit.
 #pragma once
 #include <cstdint>
 #include <deque>
@@ -51,8 +53,12 @@ struct FauxSysteme {
   // Memory: the nth allocation or reallocation from now fails (0: none).
   int echec_allocation_dans = 0;
   int blocs_vivants = 0;
+  // 1: a reallocated block always moves, so that stale pointers show up
+  // under the sanitizers; the benchmarks take realloc as it comes.
+  int deplacer_blocs = 1;
 
   // Files.
+  int fichiers_ouverts = 0;
   int creation_echoue = 0;
   int64_t ecriture_echoue_apres = -1;  // bytes accepted before writes fail
   int remplacement_echoue = 0;
@@ -70,13 +76,13 @@ struct FauxSysteme {
   std::vector<std::string> titres_dialogues;
 
   std::map<Poignee, FenetreFausse> controles;
-  int texte_copie = 0;                 // 1: the clipboard holds text
-  std::vector<std::string> aides;      // help files opened
+  int texte_copie = 0;                     // 1: the clipboard holds text
+  std::vector<std::string> aides;          // help files opened
   std::map<unsigned, unsigned> minuteurs;  // running timers: id -> period
   std::deque<std::string> reponses_aller;  // texts typed in the go-to dialog; "\x1b" cancels
   std::vector<std::string> lancements;     // command lines given to lancer
   unsigned resultat_lancer = 33;
-  std::vector<std::string> processus;      // command lines of the processes started
+  std::vector<std::string> processus;  // command lines of the processes started
   int processus_echoue = 0;
   std::map<std::string, std::string> noms_longs;  // path -> long name of its last component
   // What the user does in the main program's dialogs; an empty queue cancels.
@@ -103,6 +109,7 @@ struct FauxSysteme {
   std::string chemin_module = "C:\\Program Files\\Lorvanix\\lorvanix.exe";
   std::map<int, std::string> dossiers_speciaux;
 
+  FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);
   ~FauxSysteme();
 
