@@ -317,7 +317,7 @@ TEST(PageMessageParcourir, CheminTitreEtURLSeparesParDeuxLF) {
 // A page made here, as a French site of the time would write it.
 TEST(PageParcourir, UnePageCompleteDonneChacunDeSesLiens) {
   std::string chemin = __FILE__;
-  chemin = chemin.substr(0, chemin.rfind('/')) + "/../data/pages/page_complete.html";
+  chemin = chemin.substr(0, chemin.rfind("/unit/")) + "/data/pages/page_complete.html";
   std::ifstream f(chemin, std::ios::binary);
   ASSERT_TRUE(f) << chemin;
   const std::string page((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
