@@ -19,7 +19,7 @@ namespace {
 // 0 after the refusal message when no card may be added.
 int LimiteFiches(Programme* p) {
   if (p->magasin.TotalFiches != p->MaxFiches) return 1;
-  ProgrammeMessage(p, p->pf->focus_actuel(p->pf->ctx),
+  ProgrammeMessage(p, p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx),
                    "Le nombre total de fiches existantes est trop important pour en créer une "
                    "nouvelle !",
                    BOITE_OK | ICONE_ATTENTION);
@@ -237,7 +237,8 @@ int Info(Programme* p, int) {
 
 int Aide(Programme* p, int) {
   std::string aide = std::string(p->DossierProgramme) + "\\lorvanix.hlp";
-  p->pf->aide(p->pf->ctx, p->pf->focus_actuel(p->pf->ctx), aide.c_str());
+  p->sys->coquille->aide(p->sys->coquille->ctx,
+                         p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx), aide.c_str());
   ProgrammeFocusCourant(p);
   return 0;
 }

@@ -14,8 +14,8 @@ enum : size_t { TAILLE_URL = 700 };
 
 void Navigateur(Programme* p, const char* url) {
   std::string ligne = LigneNavigateur(p->CheminNavigateur, url);
-  if (p->pf->lancer(p->pf->ctx, ligne.c_str()) < 32)
-    ProgrammeMessage(p, p->pf->focus_actuel(p->pf->ctx),
+  if (p->sys->coquille->lancer(p->sys->coquille->ctx, ligne.c_str()) < 32)
+    ProgrammeMessage(p, p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx),
                      TITRE_LORVANIX " n'a pas trouvé le navigateur !", BOITE_OK);
 }
 
@@ -29,9 +29,9 @@ std::string LigneNavigateur(const char* navigateur, const char* url) {
 }
 
 void CommandeConnecter(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   char url[TAILLE_URL];
-  pf->fenetre_texte_lire(pf->ctx, p->vue.champs[CHAMP_URL], url, sizeof url);
+  sys->fenetres->fenetre_texte_lire(sys->fenetres->ctx, p->vue.champs[CHAMP_URL], url, sizeof url);
   if (!EstExtraWeb(url)) {
     Navigateur(p, url);
     return;
@@ -39,10 +39,11 @@ void CommandeConnecter(Programme* p) {
   const char* r = url + LONGUEUR_BALISE_EXTRAWEB;
   DecoupageExtraWeb d = DecouperConnexion(r);
   std::string application(r, d.fin_application);
-  int valide = !application.empty() && pf->acces(pf->ctx, application.c_str()) &&
-               (!d.document || pf->acces(pf->ctx, d.document));
-  if (valide && pf->processus(pf->ctx, r)) return;
-  if (ProgrammeMessage(p, pf->focus_actuel(pf->ctx),
+  int valide = !application.empty() &&
+               sys->fichiers->acces(sys->fichiers->ctx, application.c_str()) &&
+               (!d.document || sys->fichiers->acces(sys->fichiers->ctx, d.document));
+  if (valide && sys->coquille->processus(sys->coquille->ctx, r)) return;
+  if (ProgrammeMessage(p, sys->fenetres->focus_actuel(sys->fenetres->ctx),
                        "<EXTRAWEB> invalide. Souhaitez-vous modifier la fiche en conséquence ?",
                        BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI)
     return;

@@ -160,14 +160,29 @@ int DialogueIncompletes(void*, Poignee proprietaire, uint16_t choix[5]) {
 
 }  // namespace
 
-const Plateforme* PlateformeProgramme() {
-  static Plateforme programme = [] {
-    Plateforme p = *PlateformeSysteme();
-    p.dialogue_aller = DialogueAller;
-    p.dialogue_criteres = DialogueCriteresSysteme;
-    p.dialogue_plage = DialoguePlage;
-    p.dialogue_incompletes = DialogueIncompletes;
-    return p;
-  }();
-  return &programme;
+namespace {
+
+// Filled by name: a member left out does not build.
+const DialoguesProgramme dialogues_programme = {
+    .ctx = nullptr,
+    .dialogue_aller = DialogueAller,
+    .dialogue_criteres = DialogueCriteresSysteme,
+    .dialogue_plage = DialoguePlage,
+    .dialogue_incompletes = DialogueIncompletes,
+};
+
+}  // namespace
+
+const SystemeProgramme* SystemeDuProgramme() {
+  static const SystemeProgramme systeme = {
+      .memoire = MemoireSysteme(),
+      .fichiers = FichiersSysteme(),
+      .fenetres = FenetresSysteme(),
+      .caracteres = CaracteresSysteme(),
+      .coquille = CoquilleSysteme(),
+      .presse_papiers = PressePapiersSysteme(),
+      .communs = DialoguesCommunsSysteme(),
+      .dialogues = &dialogues_programme,
+  };
+  return &systeme;
 }

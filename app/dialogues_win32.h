@@ -1,7 +1,8 @@
-// The platform as the main program sees it: the system's, with its own dialogs.
+// The records the main program reaches the system through: the shared ones
+// and its own dialogs.
 #pragma once
 #include <windows.h>
 
-#include "store/plateforme.h"
+#include "systeme_programme.h"
 
-const Plateforme* PlateformeProgramme();
+const SystemeProgramme* SystemeDuProgramme();

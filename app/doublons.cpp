@@ -83,8 +83,8 @@ uint32_t CleDoublon(ComparaisonDoublon c, const char* t, uint32_t n, char* cle) 
   return fin - debut;
 }
 
-int64_t DoublonsMarquer(const Plateforme* pf, uint8_t* debut, uint8_t* fin,
-                        ComparaisonDoublon c, ActionMarquage a) {
+int64_t DoublonsMarquer(const Memoire* memoire, uint8_t* debut, uint8_t* fin, ComparaisonDoublon c,
+                        ActionMarquage a) {
   const int champ = c == DOUBLON_NOM ? CHAMP_NOM : CHAMP_URL;
   uint64_t cartes = 0, octets = 0;
   for (uint8_t* f = debut; f != fin; f = FicheSuivante(f)) {
@@ -97,12 +97,13 @@ int64_t DoublonsMarquer(const Plateforme* pf, uint8_t* debut, uint8_t* fin,
   uint64_t nb = 2;
   while (nb < 2 * cartes) nb *= 2;
   uint64_t taille = nb * (sizeof(uint32_t) + 1) + cartes * 3 * sizeof(uint32_t) + octets;
-  Poignee bloc = taille <= UINT32_MAX ? pf->bloc_allouer(pf->ctx, (uint32_t)taille) : nullptr;
+  Poignee bloc =
+      taille <= UINT32_MAX ? memoire->bloc_allouer(memoire->ctx, (uint32_t)taille) : nullptr;
   if (!bloc) return -1;
-  uint8_t* memoire = pf->bloc_verrouiller(pf->ctx, bloc);
+  uint8_t* zone = memoire->bloc_verrouiller(memoire->ctx, bloc);
   TableCles t;
   t.masque = (uint32_t)nb - 1;
-  t.emplacements = (uint32_t*)memoire;
+  t.emplacements = (uint32_t*)zone;
   t.positions = t.emplacements + nb;
   t.longueurs = t.positions + cartes;
   t.groupes = t.longueurs + cartes;
@@ -139,7 +140,7 @@ int64_t DoublonsMarquer(const Plateforme* pf, uint8_t* debut, uint8_t* fin,
     int est_double = l ? t.comptes[t.groupes[k++]] >= 2 : vide_double;
     if (est_double) modifiees += MarqueAppliquer(f, a, REGLE_DOUBLONS);
   }
-  pf->bloc_deverrouiller(pf->ctx, bloc);
-  pf->bloc_liberer(pf->ctx, bloc);
+  memoire->bloc_deverrouiller(memoire->ctx, bloc);
+  memoire->bloc_liberer(memoire->ctx, bloc);
   return modifiees;
 }

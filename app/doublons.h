@@ -25,5 +25,5 @@ uint32_t CleDoublon(ComparaisonDoublon c, const char* texte, uint32_t longueur, 
 // non-empty field reduces to nothing count for. Returns how many cards set
 // the work-modified flag, or -1 when the keys could not be stored: then no
 // mark changed.
-int64_t DoublonsMarquer(const Plateforme* pf, uint8_t* debut, uint8_t* fin,
-                        ComparaisonDoublon c, ActionMarquage a);
+int64_t DoublonsMarquer(const Memoire* memoire, uint8_t* debut, uint8_t* fin, ComparaisonDoublon c,
+                        ActionMarquage a);

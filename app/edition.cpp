@@ -6,7 +6,7 @@ namespace {
 
 // The field edit that has the focus, or null.
 Poignee ChampAvecFocus(Programme* p, int* numero) {
-  Poignee focus = p->pf->focus_actuel(p->pf->ctx);
+  Poignee focus = p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx);
   for (int i = 0; i < (int)NB_CHAMPS; i++) {
     if (p->vue.champs[i] != focus || !focus) continue;
     if (numero) *numero = i;
@@ -17,7 +17,7 @@ Poignee ChampAvecFocus(Programme* p, int* numero) {
 
 int SelectionVide(Programme* p, Poignee champ) {
   uint32_t debut, fin;
-  p->pf->edit_selection(p->pf->ctx, champ, &debut, &fin);
+  p->sys->fenetres->edit_selection(p->sys->fenetres->ctx, champ, &debut, &fin);
   return debut == fin;
 }
 
@@ -53,51 +53,54 @@ void CommandeEdition(Programme* p, ActionEdit action) {
   Poignee champ = ChampAvecFocus(p, nullptr);
   if (!champ) return;
   if ((action == EDIT_COUPER || action == EDIT_COPIER) && SelectionVide(p, champ)) return;
-  if (action == EDIT_COLLER && !p->pf->presse_papiers_texte(p->pf->ctx)) return;
+  if (action == EDIT_COLLER &&
+      !p->sys->presse_papiers->presse_papiers_texte(p->sys->presse_papiers->ctx))
+    return;
   Modifier(p);
-  p->pf->edit_action(p->pf->ctx, champ, action);
+  p->sys->fenetres->edit_action(p->sys->fenetres->ctx, champ, action);
 }
 
 void BoutonEditionAppui(Programme* p, BoutonEdition b) {
-  p->pf->bouton_enfonce(p->pf->ctx, BoutonFenetre(p, b), 1);
+  p->sys->fenetres->bouton_enfonce(p->sys->fenetres->ctx, BoutonFenetre(p, b), 1);
   Maintenir(p, b, 1);
 }
 
 void BoutonEditionRelache(Programme* p, BoutonEdition b, int sur_bouton) {
-  const Plateforme* pf = p->pf;
-  pf->bouton_enfonce(pf->ctx, BoutonFenetre(p, b), 0);
+  const SystemeProgramme* sys = p->sys;
+  sys->fenetres->bouton_enfonce(sys->fenetres->ctx, BoutonFenetre(p, b), 0);
   Poignee champ = p->ChampCourant;
   if (sur_bouton && champ) {
     if (b == BOUTON_COUPER && !SelectionVide(p, champ)) {
       Modifier(p);
-      pf->edit_action(pf->ctx, champ, EDIT_COUPER);
+      sys->fenetres->edit_action(sys->fenetres->ctx, champ, EDIT_COUPER);
     } else if (b == BOUTON_COPIER && !SelectionVide(p, champ)) {
-      pf->edit_action(pf->ctx, champ, EDIT_COPIER);
-    } else if (b == BOUTON_COLLER && pf->presse_papiers_texte(pf->ctx)) {
-      pf->edit_action(pf->ctx, champ, EDIT_COLLER);
+      sys->fenetres->edit_action(sys->fenetres->ctx, champ, EDIT_COPIER);
+    } else if (b == BOUTON_COLLER &&
+               sys->presse_papiers->presse_papiers_texte(sys->presse_papiers->ctx)) {
+      sys->fenetres->edit_action(sys->fenetres->ctx, champ, EDIT_COLLER);
       Modifier(p);
     }
   }
   Maintenir(p, b, 0);
-  pf->focus(pf->ctx, p->ChampCourant);
+  sys->fenetres->focus(sys->fenetres->ctx, p->ChampCourant);
 }
 
 void CommandeChamp(Programme* p) {
   int numero = -1;
   int suivant = ChampAvecFocus(p, &numero) ? (numero + 1) % (int)NB_CHAMPS : CHAMP_NOM;
   p->ChampCourant = p->vue.champs[suivant];
-  p->pf->focus(p->pf->ctx, p->ChampCourant);
+  p->sys->fenetres->focus(p->sys->fenetres->ctx, p->ChampCourant);
 }
 
 int SelectionComptable(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   Poignee champ = ChampAvecFocus(p, nullptr);
   const char* refus = nullptr;
   uint32_t debut = 0, fin = 0;
   if (!champ) {
     refus = "Il n'y a pas de sélection";
   } else {
-    pf->edit_selection(pf->ctx, champ, &debut, &fin);
+    sys->fenetres->edit_selection(sys->fenetres->ctx, champ, &debut, &fin);
     if (debut == fin)
       refus = "Il n'y a pas de sélection de texte.";
     else if (fin - debut >= 498)

@@ -34,10 +34,10 @@ DecoupageExtraWeb DecouperValidite(const char* r) {
   return {strlen(r), nullptr};
 }
 
-int ExtraWebValide(const Plateforme* pf, const char* r) {
+int ExtraWebValide(const Fichiers* fichiers, const char* r) {
   if (!r[0]) return 0;
   DecoupageExtraWeb d = DecouperValidite(r);
   std::string application(r, d.fin_application);
-  if (!pf->acces(pf->ctx, application.c_str())) return 0;
-  return !d.document || pf->acces(pf->ctx, d.document);
+  if (!fichiers->acces(fichiers->ctx, application.c_str())) return 0;
+  return !d.document || fichiers->acces(fichiers->ctx, d.document);
 }

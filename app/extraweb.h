@@ -25,4 +25,4 @@ DecoupageExtraWeb DecouperValidite(const char* r);
 
 // The validity test on r, the text after the tag: not empty, the application
 // exists and, when a document path was split off, the document exists.
-int ExtraWebValide(const Plateforme* pf, const char* r);
+int ExtraWebValide(const Fichiers* fichiers, const char* r);

@@ -158,14 +158,14 @@ LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
       LimiterTaille(f);
       break;
     case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE && !IsIconic(f) && programme.pf) ProgrammeActivation(&programme);
+      if (LOWORD(w) != WA_INACTIVE && !IsIconic(f) && programme.sys)
+        ProgrammeActivation(&programme);
       return 0;
     case WM_TIMER:
-      if (w == MINUTEUR_DEFILEMENT && programme.pf) ProgrammeMinuteur(&programme);
+      if (w == MINUTEUR_DEFILEMENT && programme.sys) ProgrammeMinuteur(&programme);
       return 0;
     case WM_COMMAND:
-      if (programme.pf &&
-          ProgrammeCommande(&programme, LOWORD(w), HIWORD(w), (Poignee)l))
+      if (programme.sys && ProgrammeCommande(&programme, LOWORD(w), HIWORD(w), (Poignee)l))
         Detruire(f);
       return 0;
     case WM_NOTIFY: {
@@ -181,10 +181,10 @@ LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
       return 0;
     }
     case WM_CLOSE:
-      if (!programme.pf || ProgrammeQuitter(&programme)) Detruire(f);
+      if (!programme.sys || ProgrammeQuitter(&programme)) Detruire(f);
       return 0;
     case WM_QUERYENDSESSION:
-      if (programme.pf) ProgrammeFinDeSession(&programme);
+      if (programme.sys) ProgrammeFinDeSession(&programme);
       return TRUE;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -225,7 +225,7 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
 
   VueFiche vue = {};
   CreerControles(f, &vue);
-  if (!ProgrammeInitialiser(&programme, PlateformeProgramme(), vue, fleche, attente, instance)) {
+  if (!ProgrammeInitialiser(&programme, SystemeDuProgramme(), vue, fleche, attente, instance)) {
     ProgrammeLiberer(&programme);
     Detruire(f);
     return FALSE;

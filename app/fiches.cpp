@@ -42,15 +42,16 @@ uint32_t NumeroTape(const char* texte) {
 }
 
 void CommandeNouvelleFiche(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   Magasin* m = &p->magasin;
   if (!ProgrammeReecrire(p)) return;
-  for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+  for (Poignee champ : p->vue.champs)
+    sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, champ, "");
   p->EtatMarquage = 0;
-  pf->case_cocher(pf->ctx, p->vue.marquage, 0);
+  sys->fenetres->case_cocher(sys->fenetres->ctx, p->vue.marquage, 0);
   m->lpFicheEcran = Suivante(m->lpFicheEcran);
   uint8_t* nouvelle = m->lpFicheEcran;
-  if (!MagasinOuvrirEspace(m, pf, &nouvelle, TAILLE_FICHE_VIDE)) {
+  if (!MagasinOuvrirEspace(m, sys->memoire, &nouvelle, TAILLE_FICHE_VIDE)) {
     ProgrammeEchecMemoire(p);
     return;
   }
@@ -71,7 +72,7 @@ void CommandeDupliquer(Programme* p) {
   ProgrammeCurseur(p, p->attente);
   uint8_t* copie = Suivante(m->lpFicheEcran);
   uint32_t taille = (uint32_t)(copie - m->lpFicheEcran);
-  if (!MagasinOuvrirEspace(m, p->pf, &copie, taille)) {
+  if (!MagasinOuvrirEspace(m, p->sys->memoire, &copie, taille)) {
     ProgrammeEchecMemoire(p);
     return;
   }
@@ -87,7 +88,7 @@ void CommandeDupliquer(Programme* p) {
 }
 
 void CommandeSupprimer(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   Magasin* m = &p->magasin;
   if (ProgrammeMessage(p, p->vue.fenetre, "Voulez-vous vraiment\n supprimer cette fiche?",
                        BOITE_OUI_NON | ICONE_QUESTION) != REPONSE_OUI) {
@@ -106,10 +107,11 @@ void CommandeSupprimer(Programme* p) {
     m->TotalFiches--;
     ProgrammeCompteurs(p);
   } else if (m->TotalFiches == 1) {
-    for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+    for (Poignee champ : p->vue.champs)
+      sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, champ, "");
     p->EtatMarquage = 0;
-    pf->case_cocher(pf->ctx, p->vue.marquage, 0);
-    MagasinNouveau(m, pf);
+    sys->fenetres->case_cocher(sys->fenetres->ctx, p->vue.marquage, 0);
+    MagasinNouveau(m, sys->memoire);
     ProgrammeChampsNonModifies(p);
     ProgrammeCompteurs(p);
     p->TravailModifie = 1;
@@ -181,7 +183,7 @@ void CommandeAllerA(Programme* p) {
   char texte[20] = {0};
   // Only digits reach the dialog's edit while it is open.
   FiltrerChiffres(1);
-  int ok = p->pf->dialogue_aller(p->pf->ctx, p->vue.fenetre, texte, 7);
+  int ok = p->sys->dialogues->dialogue_aller(p->sys->dialogues->ctx, p->vue.fenetre, texte, 7);
   FiltrerChiffres(0);
   if (!ok) return;
   uint32_t n = NumeroTape(texte);
@@ -200,9 +202,10 @@ void CommandeAllerA(Programme* p) {
 }
 
 void DefilementAppui(Programme* p, int avant) {
-  const Plateforme* pf = p->pf;
-  pf->minuteur_demarrer(pf->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT, PERIODE_DEFILEMENT);
-  pf->bouton_enfonce(pf->ctx, avant ? p->vue.avancer : p->vue.reculer, 1);
+  const SystemeProgramme* sys = p->sys;
+  sys->fenetres->minuteur_demarrer(sys->fenetres->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT,
+                                   PERIODE_DEFILEMENT);
+  sys->fenetres->bouton_enfonce(sys->fenetres->ctx, avant ? p->vue.avancer : p->vue.reculer, 1);
   if (avant)
     Set_MemoBoutAvancerVite(1);
   else
@@ -236,7 +239,7 @@ void ProgrammeMinuteur(Programme* p) {
 }
 
 void DefilementRelache(Programme* p, int avant) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   Magasin* m = &p->magasin;
   if (avant) {
     if (p->maintenus.avancer) {
@@ -254,8 +257,8 @@ void DefilementRelache(Programme* p, int avant) {
     p->maintenus.reculer = 0;
     Set_MemoBoutReculerVite(0);
   }
-  pf->bouton_enfonce(pf->ctx, avant ? p->vue.avancer : p->vue.reculer, 0);
+  sys->fenetres->bouton_enfonce(sys->fenetres->ctx, avant ? p->vue.avancer : p->vue.reculer, 0);
   if (m->NumFiche != p->NumeroAppui) p->ChampCourant = p->vue.champs[CHAMP_NOM];
   ProgrammeFocusCourant(p);
-  pf->minuteur_arreter(pf->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT);
+  sys->fenetres->minuteur_arreter(sys->fenetres->ctx, p->vue.fenetre, MINUTEUR_DEFILEMENT);
 }

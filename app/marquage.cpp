@@ -17,7 +17,7 @@ namespace {
 // The action as the confirmations word it, after "Souhaitez vous vraiment".
 const char* const VERBES[] = {"basculer le marquage de", "marquer", "supprimer le marquage de"};
 
-Poignee FenetreFocus(Programme* p) { return p->pf->focus_actuel(p->pf->ctx); }
+Poignee FenetreFocus(Programme* p) { return p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx); }
 
 int Confirmer(Programme* p, Poignee proprietaire, const std::string& question) {
   return ProgrammeMessage(p, proprietaire, question.c_str(), BOITE_OUI_NON | ICONE_QUESTION) ==
@@ -33,7 +33,7 @@ void SuivreFicheEcran(Programme* p, uint16_t avant) {
   uint16_t marque = LireMot(p->magasin.lpFicheEcran);
   if (marque == avant) return;
   p->EtatMarquage = marque;
-  p->pf->case_cocher(p->pf->ctx, p->vue.marquage, marque != 0);
+  p->sys->fenetres->case_cocher(p->sys->fenetres->ctx, p->vue.marquage, marque != 0);
 }
 
 // Gives the action, by rule r, to the cards numbered premiere to derniere
@@ -60,7 +60,7 @@ void BasculerFicheEcran(Programme* p) {
   // 1 - state for 0 and 1; a file's other nonzero words count as marked,
   // and the commands write only 0 and 1.
   p->EtatMarquage = p->EtatMarquage ? 0 : 1;
-  p->pf->case_cocher(p->pf->ctx, p->vue.marquage, p->EtatMarquage != 0);
+  p->sys->fenetres->case_cocher(p->sys->fenetres->ctx, p->vue.marquage, p->EtatMarquage != 0);
   ProgrammeFocusCourant(p);
 }
 
@@ -83,7 +83,8 @@ void MarquerPlage(Programme* p, ActionMarquage a) {
   char de[8] = {0}, jusqua[8] = {0};
   // Only digits reach the dialog's edits while it is open.
   FiltrerChiffres(1);
-  int ok = p->pf->dialogue_plage(p->pf->ctx, p->vue.fenetre, TITRES[a], de, jusqua, 7);
+  int ok = p->sys->dialogues->dialogue_plage(p->sys->dialogues->ctx, p->vue.fenetre, TITRES[a], de,
+                                             jusqua, 7);
   FiltrerChiffres(0);
   if (!ok) return;
   uint32_t x = NumeroTape(de), y = NumeroTape(jusqua);
@@ -118,7 +119,7 @@ void MarquerDoublons(Programme* p, ComparaisonDoublon c, ActionMarquage a) {
   if (!Confirmer(p, p->vue.fenetre, Question(a, FICHES[c]))) return;
   Magasin* m = &p->magasin;
   uint16_t avant = LireMot(m->lpFicheEcran);
-  int64_t modifiees = DoublonsMarquer(p->pf, m->lpDebutMem, m->lpFinMem, c, a);
+  int64_t modifiees = DoublonsMarquer(p->sys->memoire, m->lpDebutMem, m->lpFinMem, c, a);
   if (modifiees < 0) {
     ProgrammeMessage(p, FenetreFocus(p), "Allocation de mémoire impossible !",
                      BOITE_OK | ICONE_ERREUR);
@@ -130,7 +131,8 @@ void MarquerDoublons(Programme* p, ComparaisonDoublon c, ActionMarquage a) {
 
 void MarquerIncompletes(Programme* p, ActionMarquage a) {
   uint16_t choix[NB_CHAMPS] = {1, 1, 1, 1, 1};
-  if (!p->pf->dialogue_incompletes(p->pf->ctx, p->vue.fenetre, choix)) return;
+  if (!p->sys->dialogues->dialogue_incompletes(p->sys->dialogues->ctx, p->vue.fenetre, choix))
+    return;
   if (!(choix[0] || choix[1] || choix[2] || choix[3] || choix[4])) return;
   Marquer(p, a, REGLE_SELECTION, [&choix](const uint8_t* f) {
     for (int i = 0; i < (int)NB_CHAMPS; i++) {
@@ -149,7 +151,7 @@ void MarquerExtraWebInvalides(Programme* p, ActionMarquage a) {
   if (!Confirmer(p, p->vue.fenetre, Question(a, fiches))) return;
   Marquer(p, a, REGLE_SELECTION, [p](const uint8_t* f) {
     const char* url = FicheTexte(f, CHAMP_URL, nullptr);
-    return EstExtraWeb(url) && !ExtraWebValide(p->pf, url + LONGUEUR_BALISE_EXTRAWEB);
+    return EstExtraWeb(url) && !ExtraWebValide(p->sys->fichiers, url + LONGUEUR_BALISE_EXTRAWEB);
   });
 }
 

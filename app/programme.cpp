@@ -21,18 +21,19 @@ const char* const MEMOIRE_IMPOSSIBLE = "Allocation de mémoire impossible !";
 
 int UnChampModifie(Programme* p) {
   for (Poignee champ : p->vue.champs)
-    if (p->pf->edit_modifie(p->pf->ctx, champ)) return 1;
+    if (p->sys->fenetres->edit_modifie(p->sys->fenetres->ctx, champ)) return 1;
   return 0;
 }
 
 
 // Empties the card view and the store down to one empty card.
 int NouveauMagasin(Programme* p) {
-  const Plateforme* pf = p->pf;
-  for (Poignee champ : p->vue.champs) pf->fenetre_texte_ecrire(pf->ctx, champ, "");
+  const SystemeProgramme* sys = p->sys;
+  for (Poignee champ : p->vue.champs)
+    sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, champ, "");
   p->EtatMarquage = 0;
-  pf->case_cocher(pf->ctx, p->vue.marquage, 0);
-  if (!MagasinNouveau(&p->magasin, pf)) {
+  sys->fenetres->case_cocher(sys->fenetres->ctx, p->vue.marquage, 0);
+  if (!MagasinNouveau(&p->magasin, sys->memoire)) {
     ProgrammeMessage(p, p->vue.fenetre, MEMOIRE_IMPOSSIBLE, BOITE_OK | ICONE_ERREUR);
     return 0;
   }
@@ -104,20 +105,26 @@ int ChoisirNomEnregistrement(Programme* p) {
 }  // namespace
 
 int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsigned style) {
-  return p->pf->message(p->pf->ctx, proprietaire, texte, TITRE_LORVANIX, style);
+  return p->sys->fenetres->message(p->sys->fenetres->ctx, proprietaire, texte, TITRE_LORVANIX,
+                                   style);
 }
 
 void ProgrammeAvertir(Programme* p, const char* texte) {
   ProgrammeMessage(p, p->vue.fenetre, texte, BOITE_OK | ICONE_ATTENTION);
 }
 
-void ProgrammeCurseur(Programme* p, Poignee curseur) { p->pf->curseur(p->pf->ctx, curseur); }
+void ProgrammeCurseur(Programme* p, Poignee curseur) {
+  p->sys->fenetres->curseur(p->sys->fenetres->ctx, curseur);
+}
 
-void ProgrammeFocusCourant(Programme* p) { p->pf->focus(p->pf->ctx, p->ChampCourant); }
+void ProgrammeFocusCourant(Programme* p) {
+  p->sys->fenetres->focus(p->sys->fenetres->ctx, p->ChampCourant);
+}
 
 void ProgrammeChampsNonModifies(Programme* p) {
   p->FicheModifiee = 0;
-  for (Poignee champ : p->vue.champs) p->pf->edit_modifie_definir(p->pf->ctx, champ, 0);
+  for (Poignee champ : p->vue.champs)
+    p->sys->fenetres->edit_modifie_definir(p->sys->fenetres->ctx, champ, 0);
 }
 
 void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]) {
@@ -128,9 +135,9 @@ void LigneCommandeFichier(const char* ligne, char nom[TAILLE_NOM_FICHIER]) {
   nom[n] = 0;
 }
 
-int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
-                         Poignee attente, Poignee instance) {
-  p->pf = pf;
+int ProgrammeInitialiser(Programme* p, const SystemeProgramme* sys, const VueFiche& vue,
+                         Poignee fleche, Poignee attente, Poignee instance) {
+  p->sys = sys;
   p->instance = instance;
   p->criteres = CriteresRecherche{1, 1, 1, 1, 1, 0, 0, 0, 0};
   p->vue = vue;
@@ -142,12 +149,12 @@ int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue
                                TAILLE_RECHERCHE};
   uint8_t* adresses[4] = {};
   for (int i = 0; i < 4; i++) {
-    p->blocs_tampons[i] = pf->bloc_allouer(pf->ctx, tailles[i]);
+    p->blocs_tampons[i] = sys->memoire->bloc_allouer(sys->memoire->ctx, tailles[i]);
     if (!p->blocs_tampons[i]) {
       ProgrammeMessage(p, vue.fenetre, MEMOIRE_IMPOSSIBLE, BOITE_OK | ICONE_ERREUR);
       return 0;
     }
-    adresses[i] = pf->bloc_verrouiller(pf->ctx, p->blocs_tampons[i]);
+    adresses[i] = sys->memoire->bloc_verrouiller(sys->memoire->ctx, p->blocs_tampons[i]);
     adresses[i][0] = 0;
   }
   p->TamponTransfert = adresses[0];
@@ -194,21 +201,22 @@ void ProgrammeActivation(Programme* p) {
 }
 
 void ProgrammeAfficherFiche(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   const uint8_t* fiche = p->magasin.lpFicheEcran;
   p->EtatMarquage = LireMot(fiche);
-  pf->case_cocher(pf->ctx, p->vue.marquage, p->EtatMarquage != 0);
+  sys->fenetres->case_cocher(sys->fenetres->ctx, p->vue.marquage, p->EtatMarquage != 0);
   for (int i = 0; i < (int)NB_CHAMPS; i++)
-    pf->fenetre_texte_ecrire(pf->ctx, p->vue.champs[i], FicheTexte(fiche, i, nullptr));
+    sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, p->vue.champs[i],
+                                        FicheTexte(fiche, i, nullptr));
   ProgrammeChampsNonModifies(p);
-  pf->focus(pf->ctx, p->vue.champs[CHAMP_NOM]);
+  sys->fenetres->focus(sys->fenetres->ctx, p->vue.champs[CHAMP_NOM]);
   p->ChampCourant = p->vue.champs[CHAMP_NOM];
 }
 
 void ProgrammeCompteur(Programme* p, Poignee compteur, int32_t nombre) {
   char texte[16];
   snprintf(texte, sizeof texte, "%07ld", (long)nombre);
-  p->pf->fenetre_texte_ecrire(p->pf->ctx, compteur, texte);
+  p->sys->fenetres->fenetre_texte_ecrire(p->sys->fenetres->ctx, compteur, texte);
 }
 
 void ProgrammeCompteurs(Programme* p) {
@@ -217,21 +225,22 @@ void ProgrammeCompteurs(Programme* p) {
 }
 
 int ProgrammeReecrire(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   if (!p->FicheModifiee && !UnChampModifie(p)) return 1;
   std::string textes[NB_CHAMPS];
   const char* pointeurs[NB_CHAMPS];
   uint32_t longueurs[NB_CHAMPS];
   for (uint32_t i = 0; i < NB_CHAMPS; i++) {
-    size_t n = pf->fenetre_texte_longueur(pf->ctx, p->vue.champs[i]);
+    size_t n = sys->fenetres->fenetre_texte_longueur(sys->fenetres->ctx, p->vue.champs[i]);
     if (n > LONGUEUR_CHAMP_MAX) n = LONGUEUR_CHAMP_MAX;
     textes[i].resize(n + 1);
-    n = pf->fenetre_texte_lire(pf->ctx, p->vue.champs[i], &textes[i][0], n + 1);
+    n = sys->fenetres->fenetre_texte_lire(sys->fenetres->ctx, p->vue.champs[i], &textes[i][0],
+                                          n + 1);
     textes[i].resize(n);
     pointeurs[i] = textes[i].c_str();
     longueurs[i] = (uint32_t)n;
   }
-  if (!MagasinReecrireFiche(&p->magasin, pf, p->EtatMarquage, pointeurs, longueurs)) {
+  if (!MagasinReecrireFiche(&p->magasin, sys->memoire, p->EtatMarquage, pointeurs, longueurs)) {
     ProgrammeEchecMemoire(p);
     return 0;
   }
@@ -244,7 +253,7 @@ void ProgrammeTitre(Programme* p, const char* chemin) {
   std::string titre = TITRE_LORVANIX " ";
   const char* nom = strrchr(chemin, '\\');
   titre += chemin[0] ? (nom ? nom + 1 : chemin) : "Sans-Nom";
-  p->pf->fenetre_texte_ecrire(p->pf->ctx, p->vue.fenetre, titre.c_str());
+  p->sys->fenetres->fenetre_texte_ecrire(p->sys->fenetres->ctx, p->vue.fenetre, titre.c_str());
 }
 
 int ProgrammeInviteSauvegarde(Programme* p) {
@@ -274,7 +283,7 @@ int ProgrammeNouveauTravail(Programme* p) {
 }
 
 void ProgrammeEchecMemoire(Programme* p) {
-  const Plateforme* pf = p->pf;
+  const SystemeProgramme* sys = p->sys;
   ProgrammeMessage(p, p->vue.fenetre,
                    "Allocation de mémoire impossible. La session en cours va être initialisée "
                    "pour éviter le plantage de votre ordinateur.",
@@ -285,7 +294,7 @@ void ProgrammeEchecMemoire(Programme* p) {
   ProgrammeTitre(p, "");
   // The old block is of no use any more (a library that could not grow it
   // hands back its handle with a null address): start again from a fresh one.
-  MagasinLiberer(&p->magasin, pf);
+  MagasinLiberer(&p->magasin, sys->memoire);
   p->magasin = Magasin{};
   if (!NouveauMagasin(p)) {
     // No store at all: the cards are already lost, nothing is left to save.
@@ -332,12 +341,12 @@ int ProgrammeEnregistrerSous(Programme* p) {
 }
 
 void ProgrammeLiberer(Programme* p) {
-  MagasinLiberer(&p->magasin, p->pf);
+  MagasinLiberer(&p->magasin, p->sys->memoire);
   Util_Dll_Lvxrecup_Liberer_hugeTampon();
   for (Poignee& bloc : p->blocs_tampons) {
     if (!bloc) continue;
-    p->pf->bloc_deverrouiller(p->pf->ctx, bloc);
-    p->pf->bloc_liberer(p->pf->ctx, bloc);
+    p->sys->memoire->bloc_deverrouiller(p->sys->memoire->ctx, bloc);
+    p->sys->memoire->bloc_liberer(p->sys->memoire->ctx, bloc);
     bloc = nullptr;
   }
   p->TamponTransfert = nullptr;
@@ -349,7 +358,7 @@ int ProgrammeQuitter(Programme* p) {
   if (!ProgrammeInviteSauvegarde(p) || p->Termine) return p->Termine;
   // Not from a removed disk: only beside the program that runs.
   std::string programme = std::string(p->DossierProgramme) + "\\lorvanix.exe";
-  if (p->pf->fichier_existe(p->pf->ctx, programme.c_str())) {
+  if (p->sys->fichiers->fichier_existe(p->sys->fichiers->ctx, programme.c_str())) {
     Util_Dll_Definir_Fichier_Bookmark(p->CheminSignets, p->DossierProgramme);
     Util_Dll_Definir_Fichier_Courrier(p->CheminCourrier, p->DossierProgramme);
   }

@@ -5,7 +5,7 @@
 
 #include "fiche.h"
 #include "magasin.h"
-#include "plateforme.h"
+#include "systeme_programme.h"
 
 enum : uint32_t {
   TAILLE_NOM_FICHIER = 256,
@@ -53,7 +53,7 @@ struct BoutonsMaintenus {
 };
 
 struct Programme {
-  const Plateforme* pf;
+  const SystemeProgramme* sys;
   VueFiche vue;
   Magasin magasin;
   int32_t MaxFiches;
@@ -90,8 +90,8 @@ struct Programme {
 };
 
 // Allocates the lent buffers; 0 after "Allocation de mémoire impossible !".
-int ProgrammeInitialiser(Programme* p, const Plateforme* pf, const VueFiche& vue, Poignee fleche,
-                         Poignee attente, Poignee instance);
+int ProgrammeInitialiser(Programme* p, const SystemeProgramme* sys, const VueFiche& vue,
+                         Poignee fleche, Poignee attente, Poignee instance);
 // Steps of start-up after the information box: a new work in progress, the
 // configuration, then the file named on the command line or by default.
 // 0 when the program must quit.

@@ -36,8 +36,8 @@ int ChercherSurEcran(Programme* p) {
   e.occurrences[3] = RecupererlpTextOccurMotsCles();
   e.occurrences[4] = RecupererlpTextOccurNotes();
   p->ChampCourant = e.champ;
-  p->pf->focus(p->pf->ctx, e.champ);
-  p->pf->edit_selectionner(p->pf->ctx, e.champ, e.debut, e.fin);
+  p->sys->fenetres->focus(p->sys->fenetres->ctx, e.champ);
+  p->sys->fenetres->edit_selectionner(p->sys->fenetres->ctx, e.champ, e.debut, e.fin);
   return 1;
 }
 
@@ -70,7 +70,7 @@ void CommandeCriteres(Programme* p) {
   memcpy(d.expression, p->ExpressionRecherche, n);
   d.expression[n] = 0;
   // Annuler leaves the criteria as they were: only OK copies the record back.
-  if (p->pf->dialogue_criteres(p->pf->ctx, p->vue.fenetre, &d)) {
+  if (p->sys->dialogues->dialogue_criteres(p->sys->dialogues->ctx, p->vue.fenetre, &d)) {
     const uint16_t* f = d.drapeaux;
     p->criteres = CriteresRecherche{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
     size_t longueur = strnlen(d.expression, LONGUEUR_EXPRESSION_MAX);

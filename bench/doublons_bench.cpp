@@ -16,9 +16,9 @@
 
 #include "app/doublons.h"
 #include "bench/doublons_litteral.h"
+#include "faux_systeme.h"
 #include "fiche.h"
 #include "releve.h"
-#include "systeme_fichiers.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ std::vector<uint8_t> Generer(uint32_t nombre) {
 }
 
 struct Banc {
-  SystemeFichiers systeme;
+  FauxSysteme systeme;
   std::map<uint32_t, std::vector<uint8_t>> magasins;  // by card count
   // What the key list left, to compare without running it twice.
   std::map<uint32_t, std::vector<uint8_t>> apres_litteral;
@@ -86,7 +86,7 @@ struct Banc {
 };
 
 int64_t Hache(Banc* b, std::vector<uint8_t>& cartes) {
-  return DoublonsMarquer(&b->systeme.pf, cartes.data(), cartes.data() + cartes.size(),
+  return DoublonsMarquer(&b->systeme.memoire, cartes.data(), cartes.data() + cartes.size(),
                          DOUBLON_URL, ACTION_BASCULER);
 }
 int64_t Litteral(Banc*, std::vector<uint8_t>& cartes) {
@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
     if (strncmp(argv[i], "--litteral=", 11) == 0) litteral_max = (uint32_t)strtoul(argv[i] + 11, nullptr, 10);
 
   Banc b{};
-  SystemeFichiersInit(&b.systeme, "/tmp");
+  b.systeme.racine = "/tmp";
+  b.systeme.deplacer_blocs = 0;
   for (uint32_t nombre : TAILLES) {
     b.magasins[nombre] = Generer(nombre);
     if (nombre <= litteral_max)
@@ -179,5 +180,5 @@ int main(int argc, char** argv) {
     }
   }
   benchmark::Shutdown();
-  return bon && b.systeme.messages == 0 ? 0 : 1;
+  return bon && b.systeme.messages.empty() ? 0 : 1;
 }

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "faux_systeme.h"
 #include "fichier_donnees.h"
 #include "generateur_fiches.h"
 #include "magasin.h"
 #include "releve.h"
-#include "systeme_fichiers.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const int REPETITIONS = 5;
 
 // What every benchmark works on: the generated store and its file.
 struct Banc {
-  SystemeFichiers systeme;
+  FauxSysteme systeme;
   Magasin cartes;
   Magasin seance;  // the program's store, the file loaded into it once
   uint64_t taille_fichier;
@@ -38,12 +38,12 @@ struct Banc {
 // Each load replaces the cards of the last one in the same store, as the
 // program's Ouvrir does: the block has the room after the first load.
 void Chargement(benchmark::State& etat, Banc* b) {
-  const Plateforme* pf = &b->systeme.pf;
+  const SystemeProgramme* pf = &b->systeme.programme;
   Magasin& m = b->seance;
   sync();  // no dirty pages left by the run before
   for (auto _ : etat) {
-    uint16_t bon =
-        DonneesCharger(pf, &m, FICHIER, MAGIE, nullptr, nullptr, b->tampon.data(), nullptr);
+    uint16_t bon = DonneesCharger(pf->memoire, pf->fichiers, pf->fenetres, &m, FICHIER, MAGIE,
+                                  nullptr, nullptr, b->tampon.data(), nullptr);
     etat.PauseTiming();
     bon = bon && m.TailleTotaleFiches == b->cartes.TailleTotaleFiches &&
           m.TotalFiches == b->cartes.TotalFiches;
@@ -59,18 +59,18 @@ void Chargement(benchmark::State& etat, Banc* b) {
 // The first load of a session: a new store of one empty card grows to the
 // whole file, so every page of the block is new to the process.
 void PremierChargement(benchmark::State& etat, Banc* b) {
-  const Plateforme* pf = &b->systeme.pf;
+  const SystemeProgramme* pf = &b->systeme.programme;
   sync();
   for (auto _ : etat) {
     etat.PauseTiming();
     Magasin m{};
-    MagasinNouveau(&m, pf);
+    MagasinNouveau(&m, pf->memoire);
     etat.ResumeTiming();
-    uint16_t bon =
-        DonneesCharger(pf, &m, FICHIER, MAGIE, nullptr, nullptr, b->tampon.data(), nullptr);
+    uint16_t bon = DonneesCharger(pf->memoire, pf->fichiers, pf->fenetres, &m, FICHIER, MAGIE,
+                                  nullptr, nullptr, b->tampon.data(), nullptr);
     etat.PauseTiming();
     bon = bon && m.TailleTotaleFiches == b->cartes.TailleTotaleFiches;
-    MagasinLiberer(&m, pf);
+    MagasinLiberer(&m, pf->memoire);
     etat.ResumeTiming();
     if (!bon) {
       etat.SkipWithError("premier chargement manque");
@@ -81,12 +81,13 @@ void PremierChargement(benchmark::State& etat, Banc* b) {
 }
 
 void Sauvegarde(benchmark::State& etat, Banc* b) {
-  const Plateforme* pf = &b->systeme.pf;
+  const SystemeProgramme* pf = &b->systeme.programme;
   const Magasin& c = b->cartes;
   sync();  // no dirty pages left by the run before
   for (auto _ : etat) {
-    if (!DonneesSauver(pf, c.lpDebutMem, c.lpFinMem, SAUVEGARDE, MAGIE, c.TailleTotaleFiches,
-                       (uint32_t)c.TotalFiches, nullptr, nullptr, b->tampon.data(), nullptr)) {
+    if (!DonneesSauver(pf->fichiers, pf->fenetres, c.lpDebutMem, c.lpFinMem, SAUVEGARDE, MAGIE,
+                       c.TailleTotaleFiches, (uint32_t)c.TotalFiches, nullptr, nullptr,
+                       b->tampon.data(), nullptr)) {
       etat.SkipWithError("sauvegarde manquee");
       break;
     }
@@ -97,19 +98,19 @@ void Sauvegarde(benchmark::State& etat, Banc* b) {
 // What memory new to the process costs here: a block of the file's size
 // taken and written once.
 void PagesNeuves(benchmark::State& etat, Banc* b) {
-  const Plateforme* pf = &b->systeme.pf;
+  const SystemeProgramme* pf = &b->systeme.programme;
   for (auto _ : etat) {
-    Poignee bloc = pf->bloc_allouer(pf->ctx, (uint32_t)b->taille_fichier);
+    Poignee bloc = pf->memoire->bloc_allouer(pf->memoire->ctx, (uint32_t)b->taille_fichier);
     if (!bloc) {
       etat.SkipWithError("pas de bloc");
       break;
     }
-    uint8_t* octets = pf->bloc_verrouiller(pf->ctx, bloc);
+    uint8_t* octets = pf->memoire->bloc_verrouiller(pf->memoire->ctx, bloc);
     memset(octets, 0x5A, b->taille_fichier);
     benchmark::DoNotOptimize(octets);
     benchmark::ClobberMemory();
-    pf->bloc_deverrouiller(pf->ctx, bloc);
-    pf->bloc_liberer(pf->ctx, bloc);
+    pf->memoire->bloc_deverrouiller(pf->memoire->ctx, bloc);
+    pf->memoire->bloc_liberer(pf->memoire->ctx, bloc);
   }
 }
 
@@ -131,8 +132,8 @@ int Copier(const std::string& source, const std::string& cible, uint8_t* tampon)
 }
 
 void Copie(benchmark::State& etat, Banc* b) {
-  std::string source = SystemeFichiersChemin(&b->systeme, FICHIER);
-  std::string cible = SystemeFichiersChemin(&b->systeme, COPIE);
+  std::string source = b->systeme.Linux(FICHIER);
+  std::string cible = b->systeme.Linux(COPIE);
   sync();  // no dirty pages left by the run before
   for (auto _ : etat) {
     if (!Copier(source, cible, b->tampon.data())) {
@@ -186,10 +187,11 @@ void Resumer(const Releve& releve, const Banc& b) {
 // The loaded bytes must be the generated ones, or the timings mean nothing.
 // The store stays, as the program's after its first load.
 int Verifier(Banc* b) {
-  const Plateforme* pf = &b->systeme.pf;
+  const SystemeProgramme* pf = &b->systeme.programme;
   Magasin& m = b->seance;
-  return MagasinNouveau(&m, pf) &&
-         DonneesCharger(pf, &m, FICHIER, MAGIE, nullptr, nullptr, b->tampon.data(), nullptr) &&
+  return MagasinNouveau(&m, pf->memoire) &&
+         DonneesCharger(pf->memoire, pf->fichiers, pf->fenetres, &m, FICHIER, MAGIE, nullptr,
+                        nullptr, b->tampon.data(), nullptr) &&
          m.TailleTotaleFiches == b->cartes.TailleTotaleFiches &&
          memcmp(m.lpDebutMem, b->cartes.lpDebutMem, m.TailleTotaleFiches) == 0;
 }
@@ -207,17 +209,19 @@ int main(int argc, char** argv) {
     return 1;
   }
   Banc b{};
-  SystemeFichiersInit(&b.systeme, modele);
+  b.systeme.racine = modele;
+  b.systeme.deplacer_blocs = 0;
   b.tampon.resize(TAILLE_TRANSFERT);
-  const Plateforme* pf = &b.systeme.pf;
+  const SystemeProgramme* pf = &b.systeme.programme;
 
-  int bon = GenererFiches(&b.cartes, pf, nombre) &&
-            DonneesSauver(pf, b.cartes.lpDebutMem, b.cartes.lpFinMem, FICHIER, MAGIE,
-                          b.cartes.TailleTotaleFiches, (uint32_t)b.cartes.TotalFiches, nullptr,
-                          nullptr, b.tampon.data(), nullptr) &&
-            Verifier(&b);
+  int bon =
+      GenererFiches(&b.cartes, pf->memoire, nombre) &&
+      DonneesSauver(pf->fichiers, pf->fenetres, b.cartes.lpDebutMem, b.cartes.lpFinMem, FICHIER,
+                    MAGIE, b.cartes.TailleTotaleFiches, (uint32_t)b.cartes.TotalFiches, nullptr,
+                    nullptr, b.tampon.data(), nullptr) &&
+      Verifier(&b);
   if (bon) {
-    b.taille_fichier = std::filesystem::file_size(SystemeFichiersChemin(&b.systeme, FICHIER));
+    b.taille_fichier = std::filesystem::file_size(b.systeme.Linux(FICHIER));
     for (const Mesure& mesure : MESURES)
       benchmark::RegisterBenchmark(mesure.nom, mesure.fonction, &b)
           ->Unit(benchmark::kMillisecond)
@@ -230,9 +234,9 @@ int main(int argc, char** argv) {
   } else {
     fprintf(stderr, "could not generate, save and reload the cards\n");
   }
-  MagasinLiberer(&b.seance, pf);
-  MagasinLiberer(&b.cartes, pf);
+  MagasinLiberer(&b.seance, pf->memoire);
+  MagasinLiberer(&b.cartes, pf->memoire);
   std::filesystem::remove_all(modele);
   benchmark::Shutdown();
-  return bon && b.systeme.messages == 0 ? 0 : 1;
+  return bon && b.systeme.messages.empty() ? 0 : 1;
 }

@@ -103,7 +103,7 @@ std::string Notes(Hasard* h) {
 
 }  // namespace
 
-int GenererFiches(Magasin* m, const Plateforme* pf, uint32_t nombre) {
+int GenererFiches(Magasin* m, const Memoire* memoire, uint32_t nombre) {
   Hasard h{UINT64_C(0x9E3779B97F4A7C15)};
   std::vector<uint8_t> octets;
   for (uint32_t n = 0; n < nombre; n++) {
@@ -122,9 +122,9 @@ int GenererFiches(Magasin* m, const Plateforme* pf, uint32_t nombre) {
 
   *m = Magasin{};
   m->longSize = (uint32_t)octets.size() + MARGE_BLOC;
-  m->GlobalDebutMem = pf->bloc_allouer(pf->ctx, m->longSize);
+  m->GlobalDebutMem = memoire->bloc_allouer(memoire->ctx, m->longSize);
   if (!m->GlobalDebutMem) return 0;
-  m->lpDebutMem = pf->bloc_verrouiller(pf->ctx, m->GlobalDebutMem);
+  m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
   memcpy(m->lpDebutMem, octets.data(), octets.size());
   m->TailleTotaleFiches = (uint32_t)octets.size();
   m->lpFinMem = m->lpDebutMem + octets.size();

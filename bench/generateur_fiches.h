@@ -7,4 +7,4 @@
 
 // Fills m with nombre cards in a new block of the platform, 1,000 spare
 // bytes after them; card 1 on screen. 0 when the block cannot be had.
-int GenererFiches(Magasin* m, const Plateforme* pf, uint32_t nombre);
+int GenererFiches(Magasin* m, const Memoire* memoire, uint32_t nombre);

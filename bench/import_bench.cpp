@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "ajout_fiche.h"
+#include "faux_systeme.h"
 #include "fiche.h"
 #include "generateur_signets.h"
 #include "index_urls.h"
 #include "options_import.h"
 #include "scanner_signets.h"
-#include "systeme_fichiers.h"
 #include "tampon_fichier.h"
 
 namespace {
@@ -31,11 +31,11 @@ const int REPETITIONS = 5;
 
 // A store holding these cards, the last one on screen (the new cards go at
 // the end, as after "Dernière fiche").
-Magasin Charger(const Plateforme* pf, const std::vector<uint8_t>& octets, uint32_t nombre) {
+Magasin Charger(const SystemeProgramme* pf, const std::vector<uint8_t>& octets, uint32_t nombre) {
   Magasin m{};
   m.longSize = (uint32_t)octets.size() + MARGE_BLOC;
-  m.GlobalDebutMem = pf->bloc_allouer(pf->ctx, m.longSize);
-  m.lpDebutMem = pf->bloc_verrouiller(pf->ctx, m.GlobalDebutMem);
+  m.GlobalDebutMem = pf->memoire->bloc_allouer(pf->memoire->ctx, m.longSize);
+  m.lpDebutMem = pf->memoire->bloc_verrouiller(pf->memoire->ctx, m.GlobalDebutMem);
   memcpy(m.lpDebutMem, octets.data(), octets.size());
   m.TailleTotaleFiches = (uint32_t)octets.size();
   m.lpFinMem = m.lpDebutMem + octets.size();
@@ -45,7 +45,7 @@ Magasin Charger(const Plateforme* pf, const std::vector<uint8_t>& octets, uint32
 }
 
 struct Import {
-  const Plateforme* pf;
+  const SystemeProgramme* pf;
   Magasin* m;
   IndexUrls* index;  // null: the store walk
   uint16_t FichesModifieesOK;
@@ -67,7 +67,8 @@ int DoublonIndex(void* c, const char* url) {
 int Ajouter(void* c, const SignetTrouve* s) {
   Import* i = (Import*)c;
   const char* textes[NB_CHAMPS] = {s->nom, s->url, s->rubrique, "", ""};
-  if (FicheAjouter(i->pf, i->m, textes, &i->FichesModifieesOK, i->index) != AJOUT_FAIT) return 0;
+  if (FicheAjouter(i->pf->memoire, i->m, textes, &i->FichesModifieesOK, i->index) != AJOUT_FAIT)
+    return 0;
   i->ajoutees++;
   return 1;
 }
@@ -79,8 +80,8 @@ struct Resultat {
 };
 
 // The command's work from the file on: load it, build the index (ours), scan.
-Resultat Importer(SystemeFichiers* sf, Magasin* m, bool index, uint32_t total, bool progres) {
-  const Plateforme* pf = &sf->pf;
+Resultat Importer(FauxSysteme* sf, Magasin* m, bool index, uint32_t total, bool progres) {
+  const SystemeProgramme* pf = &sf->programme;
   static std::vector<char> url(TAILLE_TEXTE_IMPORT), nom(TAILLE_TEXTE_IMPORT),
       rubrique(TAILLE_TEXTE_IMPORT), transfert(TAILLE_TEXTE_IMPORT);
   OptionsUrl options = OPTIONS_IMPORT_DEFAUT.url;
@@ -95,16 +96,16 @@ Resultat Importer(SystemeFichiers* sf, Magasin* m, bool index, uint32_t total, b
 
   const auto t0 = std::chrono::steady_clock::now();
   Resultat r{0, 0, -1};
-  if (TamponFichierCharger(pf, &tampon, "C:\\signets.html", (uint8_t*)transfert.data(), nullptr) ==
-      0) {
-    if (index) IndexUrlsConstruire(pf, &x, m, COMPARAISON_OCTETS);
+  if (TamponFichierCharger(pf->memoire, pf->fichiers, pf->fenetres, &tampon, "C:\\signets.html",
+                           (uint8_t*)transfert.data(), nullptr) == 0) {
+    if (index) IndexUrlsConstruire(pf->memoire, &x, m, COMPARAISON_OCTETS);
     const char* debut = (const char*)tampon.octets;
     r.fin = SignetsParcourir(&scan, debut, debut + tampon.longueur);
   }
   r.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
   r.ajoutees = i.ajoutees;
-  if (index) IndexUrlsLiberer(pf, &x);
-  TamponFichierLiberer(pf, &tampon);
+  if (index) IndexUrlsLiberer(pf->memoire, &x);
+  TamponFichierLiberer(pf->memoire, &tampon);
   return r;
 }
 
@@ -143,16 +144,17 @@ int main(int argc, char** argv) {
 
   char modele[] = "/tmp/bench_import_XXXXXX";
   if (!mkdtemp(modele)) return 1;
-  SystemeFichiers sf;
-  SystemeFichiersInit(&sf, modele);
-  const std::string chemin = SystemeFichiersChemin(&sf, "C:\\signets.html");
+  FauxSysteme sf;
+  sf.racine = modele;
+  sf.deplacer_blocs = 0;
+  const std::string chemin = sf.Linux("C:\\signets.html");
 
   const Generation g = GenererSignets(nombre);
   FILE* f = fopen(chemin.c_str(), "wb");
   if (!f || fwrite(g.fichier.data(), 1, g.fichier.size(), f) != g.fichier.size() || fclose(f))
     return 1;
   const std::vector<uint8_t> cartes = GenererFichesCommunes(nombre, g.urls, 0.20);
-  const Plateforme* pf = &sf.pf;
+  const SystemeProgramme* pf = &sf.programme;
 
   printf("bookmark import, \"Seulement pour de nouvelles URL\" on\n");
   printf("  file: %u bookmarks, %u folders (%u FOLDED), %.1f MB, URLs of 30-150 characters\n",
@@ -165,7 +167,7 @@ int main(int argc, char** argv) {
   Magasin notre{};
   Resultat r{};
   for (int k = 0; k < REPETITIONS; k++) {
-    if (k) MagasinLiberer(&notre, pf);
+    if (k) MagasinLiberer(&notre, pf->memoire);
     notre = Charger(pf, cartes, nombre);
     r = Importer(&sf, &notre, true, nombre, false);
     temps.push_back(r.ms);
@@ -184,22 +186,22 @@ int main(int argc, char** argv) {
            REPETITIONS);
     printf("  %-34s %11.0fx %12s   stores %s\n", "ratio", rl.ms / ms_notre, "",
            memes ? "byte-identical" : "DIFFERENT");
-    MagasinLiberer(&texte, pf);
+    MagasinLiberer(&texte, pf->memoire);
   } else {
     printf("  %-34s %12.1f %12u   median of %d\n", "URL index (ours)", ms_notre, r.ajoutees,
            REPETITIONS);
   }
-  MagasinLiberer(&notre, pf);
+  MagasinLiberer(&notre, pf->memoire);
 
   // Into a new work: one empty card, which the first bookmark replaces.
   temps.clear();
   for (int k = 0; k < REPETITIONS; k++) {
     Magasin vide{};
-    if (!MagasinNouveau(&vide, pf)) return 1;
+    if (!MagasinNouveau(&vide, pf->memoire)) return 1;
     r = Importer(&sf, &vide, true, nombre, false);
     temps.push_back(r.ms);
     bon = bon && r.fin == 1 && vide.TotalFiches == (int32_t)r.ajoutees;
-    MagasinLiberer(&vide, pf);
+    MagasinLiberer(&vide, pf->memoire);
   }
   printf("\n  into an empty store (ours): %.1f ms, %u cards (median of %d)\n", Mediane(temps),
          r.ajoutees, REPETITIONS);
@@ -213,5 +215,5 @@ int main(int argc, char** argv) {
     printf("  file kept at %s\n", garder.c_str());
   }
   rmdir(modele);
-  return bon && sf.messages == 0 ? 0 : 1;
+  return bon && sf.messages.empty() ? 0 : 1;
 }

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "faux_systeme.h"
 #include "generateur_fiches.h"
 #include "lvxrech.h"
 #include "magasin.h"
 #include "releve.h"
-#include "systeme_fichiers.h"
 
 namespace {
 
@@ -33,13 +33,8 @@ const Expression EXPRESSIONS[] = {{"1 byte", "§"},
                                   {"40 bytes", "http://www.introuvable.fr/nulle/part/ici"}};
 
 // The Western code page: one byte, one character.
-const char* CaractereSuivant(void*, const char* t) { return *t ? t + 1 : t; }
-const char* CaracterePrecedent(void*, const char* debut, const char* p) {
-  return p > debut ? p - 1 : debut;
-}
 
-SystemeFichiers systeme;
-Plateforme plateforme;
+FauxSysteme systeme;
 
 struct Banc {
   Magasin cartes;
@@ -98,21 +93,18 @@ void Resumer(const Releve& releve, const Banc& b) {
 
 }  // namespace
 
-const Plateforme* PlateformeSysteme() { return &plateforme; }
-
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   uint32_t nombre = argc > 1 ? (uint32_t)strtoul(argv[1], nullptr, 10) : 1000000;
 
-  SystemeFichiersInit(&systeme, "/tmp");
-  plateforme = systeme.pf;
-  plateforme.caractere_suivant = CaractereSuivant;
-  plateforme.caractere_precedent = CaracterePrecedent;
+  systeme.racine = "/tmp";
+  systeme.deplacer_blocs = 0;
+  InstallerFauxSysteme(&systeme);
 
   Banc b{};
   b.tampon.resize(65534);
   b.tampon_recherche.resize(10001);
-  if (!GenererFiches(&b.cartes, &plateforme, nombre)) {
+  if (!GenererFiches(&b.cartes, &systeme.memoire, nombre)) {
     fprintf(stderr, "could not generate the cards\n");
     return 1;
   }
@@ -128,7 +120,7 @@ int main(int argc, char** argv) {
   Releve releve;
   benchmark::RunSpecifiedBenchmarks(&releve);
   Resumer(releve, b);
-  MagasinLiberer(&b.cartes, &plateforme);
+  MagasinLiberer(&b.cartes, &systeme.memoire);
   benchmark::Shutdown();
   return 0;
 }

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "faux_systeme.h"
 #include "fichier_donnees.h"
 #include "magasin.h"
-#include "systeme_memoire.h"
 
 namespace {
 
@@ -67,30 +68,33 @@ void Parcourir(const Magasin& m) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  SystemeMemoire s;
-  SystemeMemoireInit(&s, donnees, taille);
-  const Plateforme* pf = &s.pf;
+  // The shared fake, its one data file holding the input.
+  static DossierTemporaire dossier;
+  static FauxSysteme s(dossier.chemin);
+  s.messages.clear();
+  s.Ecrire("C:\\essai.lvx", std::string((const char*)donnees, taille));
+  const SystemeProgramme* pf = &s.programme;
   static uint8_t tampon[TAILLE_TRANSFERT];
 
   Magasin m{};
-  Exiger(MagasinNouveau(&m, pf), "a new store");
+  Exiger(MagasinNouveau(&m, pf->memoire), "a new store");
   const Magasin avant = m;
   uint8_t fiche_vide[TAILLE_FICHE_VIDE];
   memcpy(fiche_vide, m.lpDebutMem, TAILLE_FICHE_VIDE);
 
-  uint16_t charge =
-      DonneesCharger(pf, &m, "C:\\essai.lvx", MAGIE, FLECHE, ATTENTE, tampon, FENETRE);
+  uint16_t charge = DonneesCharger(pf->memoire, pf->fichiers, pf->fenetres, &m, "C:\\essai.lvx",
+                                   MAGIE, FLECHE, ATTENTE, tampon, FENETRE);
   Exiger(s.fichiers_ouverts == 0, "the file is closed");
   if (charge) {
-    Exiger(s.messages == 0, "no message on success");
+    Exiger(s.messages.empty(), "no message on success");
     Parcourir(m);
   } else {
-    Exiger(s.messages == 1, "exactly one message on failure");
+    Exiger(s.messages.size() == 1, "exactly one message on failure");
     Exiger(MemesVariables(m, avant) &&
                memcmp(m.lpDebutMem, fiche_vide, TAILLE_FICHE_VIDE) == 0,
            "a refused file leaves the store as it was");
   }
-  MagasinLiberer(&m, pf);
+  MagasinLiberer(&m, pf->memoire);
   Exiger(s.blocs_vivants == 0, "every block released");
   return 0;
 }

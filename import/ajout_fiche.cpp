@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-ResultatAjout FicheAjouter(const Plateforme* pf, Magasin* m, const char* const textes[NB_CHAMPS],
+ResultatAjout FicheAjouter(const Memoire* memoire, Magasin* m, const char* const textes[NB_CHAMPS],
                            uint16_t* FichesModifieesOK, IndexUrls* index) {
   uint32_t longueurs[NB_CHAMPS];
   for (uint32_t i = 0; i < NB_CHAMPS; i++)
@@ -19,7 +19,7 @@ ResultatAjout FicheAjouter(const Plateforme* pf, Magasin* m, const char* const t
   } else {
     place = m->lpFicheEcran = suivante;
   }
-  if (!MagasinOuvrirEspace(m, pf, &place, taille)) {
+  if (!MagasinOuvrirEspace(m, memoire, &place, taille)) {
     m->lpDebutMem = m->lpFinMem = m->lpFicheEcran = nullptr;
     return AJOUT_SANS_BLOC;
   }
@@ -29,6 +29,6 @@ ResultatAjout FicheAjouter(const Plateforme* pf, Magasin* m, const char* const t
     m->TotalFiches++;
   }
   *FichesModifieesOK = 1;
-  if (index) IndexUrlsNoter(pf, index, place);
+  if (index) IndexUrlsNoter(memoire, index, place);
   return AJOUT_FAIT;
 }

@@ -26,5 +26,5 @@ enum ResultatAjout {
 // keeps index (if any) current. On AJOUT_SANS_BLOC lpDebutMem, lpFinMem and
 // lpFicheEcran are null, as the library hands them back; GlobalDebutMem
 // still names the old, locked block.
-ResultatAjout FicheAjouter(const Plateforme* pf, Magasin* m, const char* const textes[NB_CHAMPS],
+ResultatAjout FicheAjouter(const Memoire* memoire, Magasin* m, const char* const textes[NB_CHAMPS],
                            uint16_t* FichesModifieesOK, IndexUrls* index);

@@ -12,4 +12,5 @@ enum : uint32_t { LONGUEUR_BALISE_EXTRA_WEB = 10 };
 // The program associated with fichier, in its long form and taken from its
 // drive letter, into application (TAILLE_CHEMIN_LONG bytes). 0 when the
 // system knows none.
-int ApplicationAssociee(const Plateforme* pf, const char* fichier, char* application);
+int ApplicationAssociee(const Fichiers* fichiers, const Coquille* coquille, const char* fichier,
+                        char* application);

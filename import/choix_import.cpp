@@ -20,8 +20,9 @@ void PremierDossier(const char* retenu, const char* fichier_donnees, char* dossi
     CopierTexte(dossier, etatImport.RepertoireLorvanix, TAILLE_DOSSIER);
 }
 
-int ChoisirFichier(const Plateforme* pf, Poignee proprietaire, const char* titre,
-                   const char* filtre, const char* dossier_initial, char* chemin) {
+int ChoisirFichier(const DialoguesCommuns* communs, const Fenetres* fenetres, Poignee proprietaire,
+                   const char* titre, const char* filtre, const char* dossier_initial,
+                   char* chemin) {
   memset(chemin, 0, TAILLE_CHEMIN_CHOISI);
   DialogueFichier d{};
   d.proprietaire = proprietaire;
@@ -33,15 +34,15 @@ int ChoisirFichier(const Plateforme* pf, Poignee proprietaire, const char* titre
   d.extension = "*";
   d.cacher_lecture_seule = 1;
   d.chemin_doit_exister = 1;
-  if (pf->dialogue_fichier(pf->ctx, &d)) return 1;
-  if (d.erreur) MessageErreurDialogue(pf, proprietaire, d.erreur);
+  if (communs->dialogue_fichier(communs->ctx, &d)) return 1;
+  if (d.erreur) MessageErreurDialogue(fenetres, proprietaire, d.erreur);
   chemin[0] = 0;
   return 0;
 }
 
-int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre,
-                   const char* filtre, const char* dossier_initial, unsigned panneau,
-                   uint16_t* options, char* dossier) {
+int ChoisirDossier(const DialoguesImport* dialogues, const Fenetres* fenetres, Poignee proprietaire,
+                   const char* titre, const char* filtre, const char* dossier_initial,
+                   unsigned panneau, uint16_t* options, char* dossier) {
   DialogueDossier d{};
   d.proprietaire = proprietaire;
   d.filtre = filtre;
@@ -49,8 +50,8 @@ int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre
   d.dossier_initial = dossier_initial;
   d.panneau = panneau;
   d.options = options;
-  if (!pf->dialogue_dossier(pf->ctx, &d)) {
-    if (d.erreur) MessageErreurDialogue(pf, proprietaire, d.erreur);
+  if (!dialogues->dialogue_dossier(dialogues->ctx, &d)) {
+    if (d.erreur) MessageErreurDialogue(fenetres, proprietaire, d.erreur);
     return 0;
   }
   CopierTexte(dossier, d.dossier, TAILLE_DOSSIER);

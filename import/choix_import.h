@@ -18,14 +18,15 @@ void PremierDossier(const char* retenu, const char* fichier_donnees, char* dossi
 // extension "*". 1 with the full path in chemin (TAILLE_CHEMIN_CHOISI
 // bytes); 0 when closed without a choice or when the dialog failed (its
 // "Erreur #" message shown).
-int ChoisirFichier(const Plateforme* pf, Poignee proprietaire, const char* titre,
-                   const char* filtre, const char* dossier_initial, char* chemin);
+int ChoisirFichier(const DialoguesCommuns* communs, const Fenetres* fenetres, Poignee proprietaire,
+                   const char* titre, const char* filtre, const char* dossier_initial,
+                   char* chemin);
 
 // The folder chooser with panel (PANNEAU_); options are panel 359's boxes.
 // 1 with the folder in dossier (TAILLE_DOSSIER bytes); 0 without a choice.
-int ChoisirDossier(const Plateforme* pf, Poignee proprietaire, const char* titre,
-                   const char* filtre, const char* dossier_initial, unsigned panneau,
-                   uint16_t* options, char* dossier);
+int ChoisirDossier(const DialoguesImport* dialogues, const Fenetres* fenetres, Poignee proprietaire,
+                   const char* titre, const char* filtre, const char* dossier_initial,
+                   unsigned panneau, uint16_t* options, char* dossier);
 
 // A click on one of panel 359's boxes (488, 527) toggles its option.
 void PanneauCliquer(DialogueDossier* d, unsigned id);

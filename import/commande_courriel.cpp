@@ -27,7 +27,7 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
     snprintf(dossier, sizeof dossier, "%s", retenu);
   else
     DossierDuChemin(c->chemin, dossier, TAILLE_DOSSIER);
-  if (ChoisirFichier(c->pf, d->fenetre,
+  if (ChoisirFichier(c->sys->communs, c->sys->fenetres, d->fenetre,
                      "Importer les adresses email depuis le fichier de courrier :", FILTRE_TOUS,
                      dossier, chemin)) {
     snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
@@ -49,7 +49,7 @@ uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   DialogueImport options{};
   options.modele = MODELE_LVXRECUPADRESSESBOX;
   options.options = &optionsImport;
-  if (!DialogueImportMontrer(c->pf, c->fenetre, &options)) {
+  if (!DialogueImportMontrer(c->sys, c->fenetre, &options)) {
     TamponsLiberer(c, &t);
     return 1;
   }
@@ -66,6 +66,6 @@ uint16_t RecupererAdressesCourriel(CommandeImport* c) {
   if (fini) snprintf(c->chemin, LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
-  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_ADRESSES);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->sys->fenetres, c->fenetre, MSG_LIMITE_ADRESSES);
   return (uint16_t)fini;
 }

@@ -47,31 +47,31 @@ bool FichierOrdinaire(const EntreeDossier* e) {
 
 // The first ordinary file of the listing, the listing itself left open
 // (null when there is none).
-Poignee PremierFichier(const Plateforme* pf, const char* motif, EntreeDossier* e) {
-  Poignee liste = pf->liste_premier(pf->ctx, motif, e);
+Poignee PremierFichier(const Fichiers* fichiers, const char* motif, EntreeDossier* e) {
+  Poignee liste = fichiers->liste_premier(fichiers->ctx, motif, e);
   if (!liste) return nullptr;
   while (!FichierOrdinaire(e))
-    if (!pf->liste_suivant(pf->ctx, liste, e)) {
-      pf->liste_fermer(pf->ctx, liste);
+    if (!fichiers->liste_suivant(fichiers->ctx, liste, e)) {
+      fichiers->liste_fermer(fichiers->ctx, liste);
       return nullptr;
     }
   return liste;
 }
 
-int FichierSuivant(const Plateforme* pf, Poignee liste, EntreeDossier* e) {
-  while (pf->liste_suivant(pf->ctx, liste, e))
+int FichierSuivant(const Fichiers* fichiers, Poignee liste, EntreeDossier* e) {
+  while (fichiers->liste_suivant(fichiers->ctx, liste, e))
     if (FichierOrdinaire(e)) return 1;
   return 0;
 }
 
 uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   char premier[TAILLE_DOSSIER], dossier[TAILLE_DOSSIER], motif[TAILLE_CHEMIN_FICHIER];
   PremierDossier(etatImport.dossiers[sorte.retenu], c->chemin, premier);
-  if (!ChoisirDossier(pf, c->fenetre, sorte.titre, sorte.filtre, premier, PANNEAU_DOSSIER,
-                      nullptr, dossier)) {
+  if (!ChoisirDossier(sys->dialogues, sys->fenetres, c->fenetre, sorte.titre, sorte.filtre, premier,
+                      PANNEAU_DOSSIER, nullptr, dossier)) {
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -80,10 +80,10 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
 
   EntreeDossier e;
   Poignee liste = MotifDossier(dossier, sorte.motif, motif, sizeof motif)
-                      ? PremierFichier(pf, motif, &e)
+                      ? PremierFichier(sys->fichiers, motif, &e)
                       : nullptr;
   if (!liste) {
-    MessageImport(pf, c->fenetre, sorte.rien);
+    MessageImport(sys->fenetres, c->fenetre, sorte.rien);
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -91,11 +91,11 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
   d.modele = sorte.options;
   d.options = &optionsImport;
   if (sorte.options == MODELE_LVXRECUPBOX) CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
-  int ok = DialogueImportMontrer(pf, c->fenetre, &d);
+  int ok = DialogueImportMontrer(sys, c->fenetre, &d);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
   if (!ok) {
-    pf->liste_fermer(pf->ctx, liste);
+    sys->fichiers->liste_fermer(sys->fichiers->ctx, liste);
     TamponsLiberer(c, &t);
     CommandeCurseur(c, c->fleche);
     return 1;
@@ -115,18 +115,19 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
                          : CHARGEMENT_NON_OUVERT;
     echecs |= echec;
     if (!echec) fini = sorte.lancer(c, &a, {t.textes[0], t.textes[1]}, chemin);
-  } while (fini && FichierSuivant(pf, liste, &e));
-  pf->liste_fermer(pf->ctx, liste);
+  } while (fini && FichierSuivant(sys->fichiers, liste, &e));
+  sys->fichiers->liste_fermer(sys->fichiers->ctx, liste);
   AjoutTerminer(&a);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
   if (!fini) {
-    if (a.arret == AJOUT_LIMITE) MessageImport(pf, c->fenetre, MSG_LIMITE_LIENS);
+    if (a.arret == AJOUT_LIMITE) MessageImport(sys->fenetres, c->fenetre, MSG_LIMITE_LIENS);
     return 0;
   }
-  if (echecs & CHARGEMENT_NON_OUVERT) MessageImport(pf, c->fenetre, MSG_ERREUR_OUVERTURE_OPERATION);
+  if (echecs & CHARGEMENT_NON_OUVERT)
+    MessageImport(sys->fenetres, c->fenetre, MSG_ERREUR_OUVERTURE_OPERATION);
   if (echecs & CHARGEMENT_SANS_MEMOIRE)
-    MessageImport(pf, c->fenetre, MSG_ERREUR_ALLOCATION_OPERATION);
+    MessageImport(sys->fenetres, c->fenetre, MSG_ERREUR_ALLOCATION_OPERATION);
   return 1;
 }
 

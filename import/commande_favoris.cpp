@@ -30,8 +30,8 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
   if (id == ID_FAVORIS_OK) return DIALOGUE_FERME_OK;
   if (id != ID_FAVORIS_MODIFIER) return DIALOGUE_RESTE;
   char dossier[TAILLE_DOSSIER];
-  if (ChoisirDossier(f->c->pf, d->fenetre, TITRE_CHOIX, FILTRE_TOUS, f->propose, PANNEAU_DOSSIER,
-                     nullptr, dossier))
+  if (ChoisirDossier(f->c->sys->dialogues, f->c->sys->fenetres, d->fenetre, TITRE_CHOIX,
+                     FILTRE_TOUS, f->propose, PANNEAU_DOSSIER, nullptr, dossier))
     snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", dossier);
   return DIALOGUE_RESTE;
 }
@@ -66,14 +66,14 @@ void Proposer(CommandeImport* c, char* dossier) {
   const char* retenu = etatImport.dossiers[RETENU_FAVORIS];
   if (*retenu)
     snprintf(dossier, TAILLE_DOSSIER, "%s", retenu);
-  else if (!c->pf->dossier_special(c->pf->ctx, DOSSIER_FAVORIS, dossier))
+  else if (!c->sys->coquille->dossier_special(c->sys->coquille->ctx, DOSSIER_FAVORIS, dossier))
     dossier[0] = 0;
 }
 
 }  // namespace
 
 uint16_t RecupererLiensFavoris(CommandeImport* c) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   char propose[TAILLE_DOSSIER];
@@ -88,7 +88,7 @@ uint16_t RecupererLiensFavoris(CommandeImport* c) {
   snprintf(d.textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", propose);
   d.contexte = &f;
   d.bouton = Bouton;
-  if (!DialogueImportMontrer(pf, c->fenetre, &d)) {
+  if (!DialogueImportMontrer(sys, c->fenetre, &d)) {
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -96,9 +96,9 @@ uint16_t RecupererLiensFavoris(CommandeImport* c) {
   snprintf(racine, sizeof racine, "%.*s", (int)LONGUEUR_CHEMIN_IMPORT, d.textes[0]);
 
   EntreeDossier entree;
-  Poignee liste = DossierLister(pf, racine, &entree);
+  Poignee liste = DossierLister(sys->fichiers, racine, &entree);
   if (!liste) {
-    MessageImport(pf, c->fenetre, MSG_RIEN_DANS_FAVORIS);
+    MessageImport(sys->fenetres, c->fenetre, MSG_RIEN_DANS_FAVORIS);
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -110,13 +110,13 @@ uint16_t RecupererLiensFavoris(CommandeImport* c) {
 
   f.longueur_racine = (uint32_t)strlen(racine);
   AjoutCommencer(&a, c, 1, COMPARAISON_SANS_MAILTO);
-  const ParcoursDossier parcours = {pf, 1, &f, Fichier};
+  const ParcoursDossier parcours = {sys->fichiers, 1, &f, Fichier};
   int fini = DossierParcourir(&parcours, racine, liste, &entree);
   AjoutTerminer(&a);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
-  if (a.arret == AJOUT_LIMITE) MessageImport(pf, c->fenetre, MSG_LIMITE_FAVORIS);
+  if (a.arret == AJOUT_LIMITE) MessageImport(sys->fenetres, c->fenetre, MSG_LIMITE_FAVORIS);
   if (!fini) return 0;
-  if (f.sans_memoire) MessageImport(pf, c->fenetre, MSG_ERREUR_ALLOCATION_OPERATION);
+  if (f.sans_memoire) MessageImport(sys->fenetres, c->fenetre, MSG_ERREUR_ALLOCATION_OPERATION);
   return 1;
 }

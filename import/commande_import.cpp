@@ -11,17 +11,17 @@ EtatImport etatImport;
 
 int TamponsAllouer(CommandeImport* c, TamponsTexte* t, int n, MessageImportId msg,
                    MessageImportId msg_suite) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   *t = TamponsTexte{};
   for (int i = 0; i < n; i++) {
-    Poignee bloc = pf->bloc_allouer(pf->ctx, TAILLE_TEXTE_IMPORT);
+    Poignee bloc = sys->memoire->bloc_allouer(sys->memoire->ctx, TAILLE_TEXTE_IMPORT);
     if (!bloc) {
       TamponsLiberer(c, t);
-      MessageImport(pf, c->fenetre, i == 0 ? msg : msg_suite);
+      MessageImport(sys->fenetres, c->fenetre, i == 0 ? msg : msg_suite);
       return 0;
     }
     t->blocs[i] = bloc;
-    t->textes[i] = (char*)pf->bloc_verrouiller(pf->ctx, bloc);
+    t->textes[i] = (char*)sys->memoire->bloc_verrouiller(sys->memoire->ctx, bloc);
     t->textes[i][0] = 0;
     t->nombre = i + 1;
   }
@@ -30,18 +30,23 @@ int TamponsAllouer(CommandeImport* c, TamponsTexte* t, int n, MessageImportId ms
 
 void TamponsLiberer(CommandeImport* c, TamponsTexte* t) {
   for (int i = 0; i < t->nombre; i++) {
-    c->pf->bloc_deverrouiller(c->pf->ctx, t->blocs[i]);
-    c->pf->bloc_liberer(c->pf->ctx, t->blocs[i]);
+    c->sys->memoire->bloc_deverrouiller(c->sys->memoire->ctx, t->blocs[i]);
+    c->sys->memoire->bloc_liberer(c->sys->memoire->ctx, t->blocs[i]);
   }
   *t = TamponsTexte{};
 }
 
-void CommandeCurseur(CommandeImport* c, Poignee curseur) { c->pf->curseur(c->pf->ctx, curseur); }
+void CommandeCurseur(CommandeImport* c, Poignee curseur) {
+  c->sys->fenetres->curseur(c->sys->fenetres->ctx, curseur);
+}
 
-void CommandeRedessiner(CommandeImport* c) { c->pf->redessiner(c->pf->ctx, c->fenetre); }
+void CommandeRedessiner(CommandeImport* c) {
+  c->sys->fenetres->redessiner(c->sys->fenetres->ctx, c->fenetre);
+}
 
 unsigned CommandeCharger(CommandeImport* c, const char* chemin) {
-  return TamponFichierCharger(c->pf, &hugeTampon, chemin, c->transfert, c->fenetre);
+  return TamponFichierCharger(c->sys->memoire, c->sys->fichiers, c->sys->fenetres, &hugeTampon,
+                              chemin, c->transfert, c->fenetre);
 }
 
 int FichierNommeCharger(CommandeImport* c, ModeleImport modele,
@@ -53,13 +58,13 @@ int FichierNommeCharger(CommandeImport* c, ModeleImport modele,
   snprintf(d.textes[0], taille, "%s", c->chemin);
   d.contexte = c;
   d.bouton = bouton;
-  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) return 0;
+  if (!DialogueImportMontrer(c->sys, c->fenetre, &d)) return 0;
   snprintf(chemin, taille, "%s", d.textes[0]);
 
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
   unsigned echecs = CommandeCharger(c, chemin);
-  if (echecs) TamponFichierSignaler(c->pf, c->fenetre, echecs);
+  if (echecs) TamponFichierSignaler(c->sys->fenetres, c->fenetre, echecs);
   CommandeCurseur(c, c->fleche);
   return !echecs;
 }
@@ -68,7 +73,7 @@ void AjoutCommencer(AjoutImport* a, CommandeImport* c, int avec_index, Comparais
   a->commande = c;
   a->avec_index = avec_index;
   a->arret = AJOUT_FAIT;
-  if (avec_index) IndexUrlsConstruire(c->pf, &a->index, &c->magasin, comparaison);
+  if (avec_index) IndexUrlsConstruire(c->sys->memoire, &a->index, &c->magasin, comparaison);
 }
 
 int AjoutConnu(AjoutImport* a, const char* texte, uint32_t n) {
@@ -79,7 +84,7 @@ int AjoutFiche(AjoutImport* a, const char* nom, const char* url, const char* rub
                const char* mots_cles, const char* notes) {
   CommandeImport* c = a->commande;
   const char* const textes[NB_CHAMPS] = {nom, url, rubrique, mots_cles, notes};
-  a->arret = FicheAjouter(c->pf, &c->magasin, textes, &c->FichesModifieesOK,
+  a->arret = FicheAjouter(c->sys->memoire, &c->magasin, textes, &c->FichesModifieesOK,
                           a->avec_index ? &a->index : nullptr);
   return a->arret == AJOUT_FAIT;
 }
@@ -90,7 +95,7 @@ ResultatAjout FicheUniqueAjouter(CommandeImport* c, Poignee fenetre, const char*
   AjoutCommencer(&a, c, 0, COMPARAISON_OCTETS);
   AjoutFiche(&a, nom, url, "", "", "");
   AjoutTerminer(&a);
-  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, fenetre, MSG_LIMITE_NOUVELLE_FICHE);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->sys->fenetres, fenetre, MSG_LIMITE_NOUVELLE_FICHE);
   return a.arret;
 }
 
@@ -101,6 +106,6 @@ int AjoutDoublon(void* ajout, const char* texte) {
 }
 
 void AjoutTerminer(AjoutImport* a) {
-  if (a->avec_index) IndexUrlsLiberer(a->commande->pf, &a->index);
+  if (a->avec_index) IndexUrlsLiberer(a->commande->sys->memoire, &a->index);
   a->avec_index = 0;
 }

@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "ajout_fiche.h"
+#include "dialogue_import.h"
 #include "index_urls.h"
 #include "magasin.h"
-#include "dialogue_import.h"
 #include "messages_import.h"
-#include "plateforme.h"
 #include "provenance.h"
+#include "systeme_import.h"
 #include "textes_import.h"
 
 enum : uint32_t {
@@ -46,7 +46,7 @@ extern EtatImport etatImport;
 // The arguments of a command; the store copies and FichesModifieesOK are
 // read back by the caller when it returns.
 struct CommandeImport {
-  const Plateforme* pf;
+  const SystemeImport* sys;
   uint8_t* transfert;  // transfer buffer, 65,534 bytes
   Poignee fenetre;     // main window
   Magasin magasin;

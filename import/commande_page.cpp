@@ -30,7 +30,8 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   char dossier[TAILLE_DOSSIER], chemin[TAILLE_CHEMIN_CHOISI];
   PremierDossier(etatImport.dossiers[sorte.retenu], c->chemin, dossier);
-  if (!ChoisirFichier(c->pf, c->fenetre, sorte.titre, sorte.filtre, dossier, chemin)) {
+  if (!ChoisirFichier(c->sys->communs, c->sys->fenetres, c->fenetre, sorte.titre, sorte.filtre,
+                      dossier, chemin)) {
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -41,7 +42,7 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
   unsigned echecs = CommandeCharger(c, chemin);
   CommandeCurseur(c, c->fleche);
   if (echecs) {
-    TamponFichierSignaler(c->pf, c->fenetre, echecs);
+    TamponFichierSignaler(c->sys->fenetres, c->fenetre, echecs);
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -50,7 +51,7 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
   d.options = &optionsImport;
   if (sorte.options == MODELE_LVXRECUPBOX)
     CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
-  if (!DialogueImportMontrer(c->pf, c->fenetre, &d)) {
+  if (!DialogueImportMontrer(c->sys, c->fenetre, &d)) {
     TamponsLiberer(c, &t);
     return 1;
   }
@@ -65,7 +66,7 @@ uint16_t Importer(CommandeImport* c, const SorteFichier& sorte) {
   AjoutTerminer(&a);
   CommandeCurseur(c, c->fleche);
   TamponsLiberer(c, &t);
-  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_LIENS);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->sys->fenetres, c->fenetre, MSG_LIMITE_LIENS);
   return (uint16_t)fini;
 }
 

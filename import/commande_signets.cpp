@@ -26,8 +26,9 @@ SuiteDialogue Bouton(void* x, DialogueImport* d, unsigned id) {
     DossierDuChemin(c->chemin, dossier, TAILLE_DOSSIER);
   else
     snprintf(dossier, sizeof dossier, "%s", etatImport.RepertoireLorvanix ? etatImport.RepertoireLorvanix : "");
-  if (!ChoisirFichier(c->pf, d->fenetre, "Importer les signets Netscape depuis le fichier :",
-                      FILTRE_HTML, dossier, chemin))
+  if (!ChoisirFichier(c->sys->communs, c->sys->fenetres, d->fenetre,
+                      "Importer les signets Netscape depuis le fichier :", FILTRE_HTML, dossier,
+                      chemin))
     return DIALOGUE_FERME_ANNULER;
   snprintf(d->textes[0], LONGUEUR_CHEMIN_IMPORT + 1, "%s", chemin);
   return DIALOGUE_RESTE;
@@ -56,6 +57,6 @@ uint16_t RecupererLiensBookmarks(CommandeImport* c) {
   AjoutTerminer(&a);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
-  if (a.arret == AJOUT_LIMITE) MessageImport(c->pf, c->fenetre, MSG_LIMITE_LIENS);
+  if (a.arret == AJOUT_LIMITE) MessageImport(c->sys->fenetres, c->fenetre, MSG_LIMITE_LIENS);
   return (uint16_t)fini;
 }

@@ -117,7 +117,7 @@ SuiteDialogue DialogueImportAppuyer(DialogueImport* d, unsigned id) {
     if (d->modele == MODELE_LVXRECUPBOXQUELCONQUE) {
       const OptionsQuelconque& q = d->options->quelconque;
       if (q.Http || q.Ftp || q.News || q.Mail) return DIALOGUE_FERME_OK;
-      MessageImport(d->pf, d->fenetre, MSG_PAS_DE_SELECTION_SCHEMA);
+      MessageImport(d->sys->fenetres, d->fenetre, MSG_PAS_DE_SELECTION_SCHEMA);
       return DIALOGUE_RESTE;
     }
   }
@@ -125,10 +125,10 @@ SuiteDialogue DialogueImportAppuyer(DialogueImport* d, unsigned id) {
   return id == desc->ok ? DIALOGUE_FERME_OK : DIALOGUE_RESTE;
 }
 
-int DialogueImportMontrer(const Plateforme* pf, Poignee proprietaire, DialogueImport* d) {
+int DialogueImportMontrer(const SystemeImport* sys, Poignee proprietaire, DialogueImport* d) {
   CopieOptions copie = OptionsCopier(d->options);
-  d->pf = pf;
-  int ok = pf->dialogue_import(pf->ctx, proprietaire, d);
+  d->sys = sys;
+  int ok = sys->dialogues->dialogue_import(sys->dialogues->ctx, proprietaire, d);
   if (!ok) OptionsRestaurer(d->options, &copie);
   return ok;
 }

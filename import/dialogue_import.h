@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "options_import.h"
-#include "plateforme.h"
+#include "systeme_import.h"
 
 enum ModeleImport {
   MODELE_LVXRECUPBOX,             // options for the links of pages
@@ -67,7 +67,7 @@ struct DialogueImport {
   // The edit boxes, in the order of the description; the dialog writes the
   // user's texts here before every press and shows them again after it.
   char textes[NB_TEXTES_IMPORT][TAILLE_TEXTE_DIALOGUE];
-  const Plateforme* pf;
+  const SystemeImport* sys;
   Poignee fenetre;         // the dialog's window, owner of its messages
   void* contexte;
   // The command's answer to a push button other than Annuler (OK included):
@@ -83,4 +83,4 @@ SuiteDialogue DialogueImportAppuyer(DialogueImport* d, unsigned id);
 
 // Shows the dialog; its options are put back as they were unless it closes
 // with OK. 1 on OK.
-int DialogueImportMontrer(const Plateforme* pf, Poignee proprietaire, DialogueImport* d);
+int DialogueImportMontrer(const SystemeImport* sys, Poignee proprietaire, DialogueImport* d);

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "dialogue_import.h"
-#include "plateforme.h"
+#include "systeme_import.h"
 
 // The instance of lvxrecup.dll, kept at process attach.
 HINSTANCE InstanceImport();

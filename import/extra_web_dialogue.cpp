@@ -56,43 +56,43 @@ void Decouper(const uint8_t* fiche, DialogueImport* d) {
 }
 
 // 1 when the file can be opened for reading.
-int Lisible(const Plateforme* pf, const char* chemin) {
-  Poignee f = pf->fichier_ouvrir(pf->ctx, chemin);
+int Lisible(const Fichiers* fichiers, const char* chemin) {
+  Poignee f = fichiers->fichier_ouvrir(fichiers->ctx, chemin);
   if (!f) return 0;
-  pf->fichier_fermer(pf->ctx, f);
+  fichiers->fichier_fermer(fichiers->ctx, f);
   return 1;
 }
 
 // The associated program of the document into the application box.
-void Rechercher(const Plateforme* pf, DialogueImport* d) {
+void Rechercher(const SystemeImport* sys, DialogueImport* d) {
   char application[TAILLE_CHEMIN_LONG];
-  if (ApplicationAssociee(pf, d->textes[1], application))
+  if (ApplicationAssociee(sys->fichiers, sys->coquille, d->textes[1], application))
     CopierBoite(d->textes[0], application, strlen(application));
   else
-    MessageImport(pf, d->fenetre, MSG_PAS_D_APPLICATION);
+    MessageImport(sys->fenetres, d->fenetre, MSG_PAS_D_APPLICATION);
 }
 
 SuiteDialogue Valider(ExtraWeb* x, DialogueImport* d) {
   CommandeImport* c = x->c;
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   const char* application = d->textes[0];
   const char* document = d->textes[1];
   if (!*application && !*document) {
-    MessageImport(pf, d->fenetre, MSG_RIEN_SPECIFIE);
+    MessageImport(sys->fenetres, d->fenetre, MSG_RIEN_SPECIFIE);
     return DIALOGUE_RESTE;
   }
-  if (*document && !Lisible(pf, document)) {
-    MessageImport(pf, d->fenetre, MSG_DOCUMENT_INTROUVABLE);
+  if (*document && !Lisible(sys->fichiers, document)) {
+    MessageImport(sys->fenetres, d->fenetre, MSG_DOCUMENT_INTROUVABLE);
     return DIALOGUE_RESTE;
   }
-  if (!*application || !Lisible(pf, application)) {
+  if (!*application || !Lisible(sys->fichiers, application)) {
     if (!*document) {
-      MessageImport(pf, d->fenetre, MSG_EXECUTABLE_INTROUVABLE);
+      MessageImport(sys->fenetres, d->fenetre, MSG_EXECUTABLE_INTROUVABLE);
       return DIALOGUE_RESTE;
     }
     MessageImportId question =
         *application ? MSG_EXECUTABLE_A_RECHERCHER : MSG_APPLICATION_A_RECHERCHER;
-    if (MessageImport(pf, d->fenetre, question) == REPONSE_OUI) Rechercher(pf, d);
+    if (MessageImport(sys->fenetres, d->fenetre, question) == REPONSE_OUI) Rechercher(sys, d);
     return DIALOGUE_RESTE;
   }
 
@@ -102,11 +102,11 @@ SuiteDialogue Valider(ExtraWeb* x, DialogueImport* d) {
   const Magasin& m = c->magasin;
   if (!UrlConnueParParcours(m.lpDebutMem, m.lpFinMem, COMPARAISON_OCTETS, url,
                             (uint32_t)strlen(url)) ||
-      MessageImport(pf, d->fenetre, MSG_EXTRA_WEB_IDENTIQUE) == REPONSE_OUI) {
+      MessageImport(sys->fenetres, d->fenetre, MSG_EXTRA_WEB_IDENTIQUE) == REPONSE_OUI) {
     if (!x->remplacer) {
       FicheUniqueAjouter(c, d->fenetre, "", url);
     } else {
-      pf->fenetre_texte_ecrire(pf->ctx, x->edit_url, url);
+      sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, x->edit_url, url);
       c->FichesModifieesOK = 1;
     }
   }
@@ -117,20 +117,22 @@ SuiteDialogue Valider(ExtraWeb* x, DialogueImport* d) {
 SuiteDialogue Bouton(void* contexte, DialogueImport* d, unsigned id) {
   ExtraWeb* x = (ExtraWeb*)contexte;
   CommandeImport* c = x->c;
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   char dossier[TAILLE_DOSSIER], chemin[TAILLE_CHEMIN_CHOISI];
   switch (id) {
     case ID_EXTRA_WEB_PARCOURIR_APPLICATION:
-      if (!pf->dossier_special(pf->ctx, DOSSIER_MENU_DEMARRER, dossier)) dossier[0] = 0;
-      if (ChoisirFichier(pf, d->fenetre, "Application à lancer par Connecter... depuis la fiche :",
+      if (!sys->coquille->dossier_special(sys->coquille->ctx, DOSSIER_MENU_DEMARRER, dossier))
+        dossier[0] = 0;
+      if (ChoisirFichier(sys->communs, sys->fenetres, d->fenetre,
+                         "Application à lancer par Connecter... depuis la fiche :",
                          FILTRE_EXECUTABLE, dossier, chemin))
         CopierBoite(d->textes[0], chemin, strlen(chemin));
       return DIALOGUE_RESTE;
     case ID_EXTRA_WEB_PARCOURIR_DOCUMENT: {
       char* retenu = etatImport.dossiers[RETENU_DOCUMENT_EXTRA_WEB];
       PremierDossier(retenu, c->chemin, dossier);
-      if (ChoisirFichier(pf, d->fenetre, "Fichier à charger par l'application :", FILTRE_TOUS,
-                         dossier, chemin)) {
+      if (ChoisirFichier(sys->communs, sys->fenetres, d->fenetre,
+                         "Fichier à charger par l'application :", FILTRE_TOUS, dossier, chemin)) {
         CopierBoite(d->textes[1], chemin, strlen(chemin));
         DossierDuChemin(chemin, retenu, TAILLE_DOSSIER);
       }
@@ -156,7 +158,7 @@ void Montrer(CommandeImport* c, int remplacer, Poignee edit_url) {
     d.titre = "Remplacer l'URL de la fiche à l'écran par l'extra web :";
     if (c->magasin.lpFicheEcran) Decouper(c->magasin.lpFicheEcran, &d);
   }
-  DialogueImportMontrer(c->pf, c->fenetre, &d);
+  DialogueImportMontrer(c->sys, c->fenetre, &d);
 }
 
 }  // namespace

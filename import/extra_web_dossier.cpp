@@ -31,7 +31,7 @@ int Fichier(void* contexte, const char* dossier, const char* nom, const char* ch
   FichiersExtraWeb* f = (FichiersExtraWeb*)contexte;
   if (f->nouveaux && AjoutConnu(f->a, chemin, (uint32_t)strlen(chemin))) return 1;
   char application[TAILLE_CHEMIN_LONG];
-  if (!ApplicationAssociee(f->c->pf, chemin, application)) return 1;
+  if (!ApplicationAssociee(f->c->sys->fichiers, f->c->sys->coquille, chemin, application)) return 1;
 
   char* url = f->t->textes[0];
   const size_t n = strlen(chemin);
@@ -58,14 +58,15 @@ void Proposer(CommandeImport* c, char* dossier) {
   const char* retenu = etatImport.dossiers[RETENU_DOSSIER_EXTRA_WEB];
   if (*retenu)
     snprintf(dossier, TAILLE_DOSSIER, "%s", retenu);
-  else if (!c->pf->dossier_special(c->pf->ctx, DOSSIER_MES_DOCUMENTS, dossier))
+  else if (!c->sys->coquille->dossier_special(c->sys->coquille->ctx, DOSSIER_MES_DOCUMENTS,
+                                              dossier))
     dossier[0] = 0;
 }
 
 }  // namespace
 
 uint16_t CreerFichesExtrasWebSousDossier(CommandeImport* c) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 2, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   char propose[TAILLE_DOSSIER], dossier[TAILLE_DOSSIER];
@@ -74,7 +75,7 @@ uint16_t CreerFichesExtrasWebSousDossier(CommandeImport* c) {
 
   OptionsExtraWebDossier* o = &optionsImport.extra_web;
   const OptionsExtraWebDossier avant = *o;
-  if (!ChoisirDossier(pf, c->fenetre,
+  if (!ChoisirDossier(sys->dialogues, sys->fenetres, c->fenetre,
                       "Créer les fiches extra web pour les fichiers *.* du dossier :", FILTRE_TOUS,
                       propose, PANNEAU_DOSSIER_EXTRA_WEB, &o->InclureSousDossiers, dossier)) {
     *o = avant;
@@ -83,9 +84,9 @@ uint16_t CreerFichesExtrasWebSousDossier(CommandeImport* c) {
   }
 
   EntreeDossier entree;
-  Poignee liste = DossierLister(pf, dossier, &entree);
+  Poignee liste = DossierLister(sys->fichiers, dossier, &entree);
   if (!liste) {
-    MessageImport(pf, c->fenetre, MSG_RIEN_DANS_DOSSIER);
+    MessageImport(sys->fenetres, c->fenetre, MSG_RIEN_DANS_DOSSIER);
     TamponsLiberer(c, &t);
     return 0;
   }
@@ -96,11 +97,11 @@ uint16_t CreerFichesExtrasWebSousDossier(CommandeImport* c) {
   AjoutImport a{};
   AjoutCommencer(&a, c, o->UniquementNouveauxFichiers, COMPARAISON_DOCUMENT);
   FichiersExtraWeb f = {c, &a, &t, o->UniquementNouveauxFichiers};
-  const ParcoursDossier parcours = {pf, o->InclureSousDossiers, &f, Fichier};
+  const ParcoursDossier parcours = {sys->fichiers, o->InclureSousDossiers, &f, Fichier};
   int fini = DossierParcourir(&parcours, dossier, liste, &entree);
   AjoutTerminer(&a);
   TamponsLiberer(c, &t);
   CommandeCurseur(c, c->fleche);
-  if (a.arret == AJOUT_LIMITE) MessageImport(pf, c->fenetre, MSG_LIMITE_FICHIERS);
+  if (a.arret == AJOUT_LIMITE) MessageImport(sys->fenetres, c->fenetre, MSG_LIMITE_FICHIERS);
   return (uint16_t)fini;
 }

@@ -67,26 +67,29 @@ void PageTitre(CommandeImport* c, const PageLocale* page, char* titre) {
 // Chooses the page, remembers its folder and reads its start. 0 when no
 // page was chosen, or after the messages of a failed read.
 int PageOuvrir(CommandeImport* c, const SorteFichierLocal& sorte, PageLocale* page) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   char dossier[TAILLE_DOSSIER];
   PremierDossier(etatImport.dossiers[sorte.retenu], c->chemin, dossier);
-  if (!ChoisirFichier(pf, c->fenetre, sorte.titre, FILTRE_HTML, dossier, page->chemin)) return 0;
+  if (!ChoisirFichier(sys->communs, sys->fenetres, c->fenetre, sorte.titre, FILTRE_HTML, dossier,
+                      page->chemin))
+    return 0;
   DossierDuChemin(page->chemin, etatImport.dossiers[sorte.retenu], TAILLE_DOSSIER);
 
-  page->fichier = pf->fichier_ouvrir(pf->ctx, page->chemin);
+  page->fichier = sys->fichiers->fichier_ouvrir(sys->fichiers->ctx, page->chemin);
   if (!page->fichier) {
-    MessageImport(pf, c->fenetre, MSG_OUVERTURE_IMPOSSIBLE);
+    MessageImport(sys->fenetres, c->fenetre, MSG_OUVERTURE_IMPOSSIBLE);
     return 0;
   }
-  int64_t taille = pf->fichier_taille(pf->ctx, page->fichier);
+  int64_t taille = sys->fichiers->fichier_taille(sys->fichiers->ctx, page->fichier);
   if (taille <= 0) {
-    pf->fichier_fermer(pf->ctx, page->fichier);
-    MessageImport(pf, c->fenetre, taille == 0 ? MSG_FICHIER_VIDE : MSG_OUVERTURE_IMPOSSIBLE);
+    sys->fichiers->fichier_fermer(sys->fichiers->ctx, page->fichier);
+    MessageImport(sys->fenetres, c->fenetre,
+                  taille == 0 ? MSG_FICHIER_VIDE : MSG_OUVERTURE_IMPOSSIBLE);
     return 0;
   }
   memset(c->transfert, 0, EFFACEMENT_PAGE);
-  page->longueur =
-      (uint32_t)pf->fichier_lire(pf->ctx, page->fichier, c->transfert, LECTURE_PAGE_MAX);
+  page->longueur = (uint32_t)sys->fichiers->fichier_lire(sys->fichiers->ctx, page->fichier,
+                                                         c->transfert, LECTURE_PAGE_MAX);
   return 1;
 }
 
@@ -96,7 +99,7 @@ int Continuer(CommandeImport* c, const char* chemin) {
   if (!UrlConnueParParcours(m.lpDebutMem, m.lpFinMem, COMPARAISON_OCTETS, chemin,
                             (uint32_t)strlen(chemin)))
     return 1;
-  return MessageImport(c->pf, c->fenetre, MSG_URL_IDENTIQUE) == REPONSE_OUI;
+  return MessageImport(c->sys->fenetres, c->fenetre, MSG_URL_IDENTIQUE) == REPONSE_OUI;
 }
 
 // The question that offers the title as the site name, built in the
@@ -110,14 +113,14 @@ int DemanderTitre(CommandeImport* c, const char* titre) {
   memcpy(texte, QUESTION_TITRE_DEBUT, debut);
   memcpy(texte + debut, titre, n);
   memcpy(texte + debut + n, QUESTION_TITRE_FIN, sizeof QUESTION_TITRE_FIN);
-  return c->pf->message(c->pf->ctx, c->fenetre, texte, TITRE_LORVANIX,
-                        BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
+  return c->sys->fenetres->message(c->sys->fenetres->ctx, c->fenetre, texte, TITRE_LORVANIX,
+                                   BOITE_OUI_NON_ANNULER | ICONE_QUESTION);
 }
 
 }  // namespace
 
 uint16_t CreerFichePointantFichier(CommandeImport* c) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 1, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   PageLocale page;
@@ -135,13 +138,13 @@ uint16_t CreerFichePointantFichier(CommandeImport* c) {
       FicheUniqueAjouter(c, c->fenetre, titre, page.chemin) == AJOUT_SANS_BLOC)
     resultat = 0;
   CommandeCurseur(c, c->fleche);
-  pf->fichier_fermer(pf->ctx, page.fichier);
+  sys->fichiers->fichier_fermer(sys->fichiers->ctx, page.fichier);
   TamponsLiberer(c, &t);
   return resultat;
 }
 
 uint16_t RemplacerUrlFichier(CommandeImport* c, Poignee edit_nom, Poignee edit_url) {
-  const Plateforme* pf = c->pf;
+  const SystemeImport* sys = c->sys;
   TamponsTexte t;
   if (!TamponsAllouer(c, &t, 1, MSG_ALLOCATION, MSG_ALLOCATION)) return 0;
   PageLocale page;
@@ -153,15 +156,16 @@ uint16_t RemplacerUrlFichier(CommandeImport* c, Poignee edit_nom, Poignee edit_u
   PageTitre(c, &page, titre);
 
   if (Continuer(c, page.chemin)) {
-    int reponse =
-        titre[0] ? DemanderTitre(c, titre) : MessageImport(pf, c->fenetre, MSG_PAGE_SANS_TITRE);
+    int reponse = titre[0] ? DemanderTitre(c, titre)
+                           : MessageImport(sys->fenetres, c->fenetre, MSG_PAGE_SANS_TITRE);
     if (reponse != REPONSE_ANNULER) {
-      if (reponse == REPONSE_OUI) pf->fenetre_texte_ecrire(pf->ctx, edit_nom, titre);
-      pf->fenetre_texte_ecrire(pf->ctx, edit_url, page.chemin);
+      if (reponse == REPONSE_OUI)
+        sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, edit_nom, titre);
+      sys->fenetres->fenetre_texte_ecrire(sys->fenetres->ctx, edit_url, page.chemin);
       c->FichesModifieesOK = 1;
     }
   }
-  pf->fichier_fermer(pf->ctx, page.fichier);
+  sys->fichiers->fichier_fermer(sys->fichiers->ctx, page.fichier);
   TamponsLiberer(c, &t);
   return 1;
 }

@@ -102,38 +102,38 @@ int Trouve(const IndexUrls* x, const Cle& k) {
   return i && x->entrees[i - 1].compte > 0;
 }
 
-void Abandonner(const Plateforme* pf, IndexUrls* x) {
+void Abandonner(const Memoire* memoire, IndexUrls* x) {
   for (Poignee& b : x->blocs) {
     if (!b) continue;
-    pf->bloc_deverrouiller(pf->ctx, b);
-    pf->bloc_liberer(pf->ctx, b);
+    memoire->bloc_deverrouiller(memoire->ctx, b);
+    memoire->bloc_liberer(memoire->ctx, b);
     b = nullptr;
   }
   x->actif = 0;
 }
 
 // Gives block i at least taille bytes; on failure the index is given up.
-uint8_t* Agrandir(const Plateforme* pf, IndexUrls* x, int i, uint64_t taille) {
+uint8_t* Agrandir(const Memoire* memoire, IndexUrls* x, int i, uint64_t taille) {
   Poignee bloc = nullptr;
   if (taille > 0 && taille <= UINT32_MAX) {
     if (!x->blocs[i]) {
-      bloc = pf->bloc_allouer(pf->ctx, (uint32_t)taille);
+      bloc = memoire->bloc_allouer(memoire->ctx, (uint32_t)taille);
     } else {
-      pf->bloc_deverrouiller(pf->ctx, x->blocs[i]);
-      bloc = pf->bloc_reallouer(pf->ctx, x->blocs[i], (uint32_t)taille);
-      if (!bloc) pf->bloc_verrouiller(pf->ctx, x->blocs[i]);
+      memoire->bloc_deverrouiller(memoire->ctx, x->blocs[i]);
+      bloc = memoire->bloc_reallouer(memoire->ctx, x->blocs[i], (uint32_t)taille);
+      if (!bloc) memoire->bloc_verrouiller(memoire->ctx, x->blocs[i]);
     }
   }
   if (!bloc) {
-    Abandonner(pf, x);
+    Abandonner(memoire, x);
     return nullptr;
   }
   x->blocs[i] = bloc;
-  return pf->bloc_verrouiller(pf->ctx, bloc);
+  return memoire->bloc_verrouiller(memoire->ctx, bloc);
 }
 
-int ReserverCases(const Plateforme* pf, IndexUrls* x, uint32_t nb) {
-  uint8_t* o = Agrandir(pf, x, CASES, (uint64_t)nb * sizeof(uint32_t));
+int ReserverCases(const Memoire* memoire, IndexUrls* x, uint32_t nb) {
+  uint8_t* o = Agrandir(memoire, x, CASES, (uint64_t)nb * sizeof(uint32_t));
   if (!o) return 0;
   x->cases = (uint32_t*)o;
   x->nb_cases = nb;
@@ -146,16 +146,16 @@ int ReserverCases(const Plateforme* pf, IndexUrls* x, uint32_t nb) {
   return 1;
 }
 
-int ReserverEntrees(const Plateforme* pf, IndexUrls* x, uint32_t nb) {
-  uint8_t* o = Agrandir(pf, x, ENTREES, (uint64_t)nb * sizeof(EntreeIndex));
+int ReserverEntrees(const Memoire* memoire, IndexUrls* x, uint32_t nb) {
+  uint8_t* o = Agrandir(memoire, x, ENTREES, (uint64_t)nb * sizeof(EntreeIndex));
   if (!o) return 0;
   x->entrees = (EntreeIndex*)o;
   x->max_entrees = nb;
   return 1;
 }
 
-int ReserverCles(const Plateforme* pf, IndexUrls* x, uint32_t octets) {
-  uint8_t* o = Agrandir(pf, x, CLES, octets);
+int ReserverCles(const Memoire* memoire, IndexUrls* x, uint32_t octets) {
+  uint8_t* o = Agrandir(memoire, x, CLES, octets);
   if (!o) return 0;
   x->cles = (char*)o;
   x->max_octets_cles = octets;
@@ -170,7 +170,7 @@ uint32_t Double(uint32_t actuel, uint64_t besoin) {
 }
 
 // Counts the key once more, adding it when it is new; 0 when memory failed.
-int Ajouter(const Plateforme* pf, IndexUrls* x, const Cle& k) {
+int Ajouter(const Memoire* memoire, IndexUrls* x, const Cle& k) {
   uint32_t h = Hacher(k);
   uint32_t e = Case(x, k, h);
   if (x->cases[e]) {
@@ -179,13 +179,14 @@ int Ajouter(const Plateforme* pf, IndexUrls* x, const Cle& k) {
   }
   uint64_t octets = (uint64_t)x->octets_cles + k.n + 1;
   if (x->nb_entrees == x->max_entrees &&
-      !ReserverEntrees(pf, x, Double(x->max_entrees, x->nb_entrees + 1)))
+      !ReserverEntrees(memoire, x, Double(x->max_entrees, x->nb_entrees + 1)))
     return 0;
-  if (octets > x->max_octets_cles && !ReserverCles(pf, x, Double(x->max_octets_cles, octets)))
+  if (octets > x->max_octets_cles && !ReserverCles(memoire, x, Double(x->max_octets_cles, octets)))
     return 0;
   // At most half full, so that probes stay short.
   if ((uint64_t)(x->nb_entrees + 1) * 2 > x->nb_cases) {
-    if (!ReserverCases(pf, x, Double(x->nb_cases, (uint64_t)(x->nb_entrees + 1) * 2))) return 0;
+    if (!ReserverCases(memoire, x, Double(x->nb_cases, (uint64_t)(x->nb_entrees + 1) * 2)))
+      return 0;
     e = Case(x, k, h);
   }
   char* cle = x->cles + x->octets_cles;
@@ -199,7 +200,7 @@ int Ajouter(const Plateforme* pf, IndexUrls* x, const Cle& k) {
 
 }  // namespace
 
-void IndexUrlsConstruire(const Plateforme* pf, IndexUrls* x, const Magasin* m, ComparaisonUrl c) {
+void IndexUrlsConstruire(const Memoire* memoire, IndexUrls* x, const Magasin* m, ComparaisonUrl c) {
   *x = IndexUrls{};
   x->magasin = m;
   x->comparaison = c;
@@ -213,15 +214,16 @@ void IndexUrlsConstruire(const Plateforme* pf, IndexUrls* x, const Magasin* m, C
     for (int i = 0; i < nb; i++) octets += k[i].n + 1;
     cles += (uint64_t)nb;
   }
-  if (!ReserverEntrees(pf, x, Double(16, cles)) || !ReserverCles(pf, x, Double(256, octets)) ||
-      !ReserverCases(pf, x, Double(32, 2 * cles)))
+  if (!ReserverEntrees(memoire, x, Double(16, cles)) ||
+      !ReserverCles(memoire, x, Double(256, octets)) ||
+      !ReserverCases(memoire, x, Double(32, 2 * cles)))
     return;
   x->actif = 1;
   for (uint8_t* f = m->lpDebutMem; f != m->lpFinMem && x->actif; f = FicheSuivante(f))
-    IndexUrlsNoter(pf, x, f);
+    IndexUrlsNoter(memoire, x, f);
 }
 
-void IndexUrlsLiberer(const Plateforme* pf, IndexUrls* x) { Abandonner(pf, x); }
+void IndexUrlsLiberer(const Memoire* memoire, IndexUrls* x) { Abandonner(memoire, x); }
 
 int IndexUrlsContient(const IndexUrls* x, const char* texte, uint32_t n) {
   if (!x->actif)
@@ -236,14 +238,14 @@ int IndexUrlsContientExtraWeb(const IndexUrls* x, const char* url, uint32_t n) {
   return Trouve(x, {FAMILLE_EXTRA_WEB, url, n, 1});
 }
 
-void IndexUrlsNoter(const Plateforme* pf, IndexUrls* x, const uint8_t* fiche) {
+void IndexUrlsNoter(const Memoire* memoire, IndexUrls* x, const uint8_t* fiche) {
   if (!x->actif) return;
   uint32_t l;
   const char* u = FicheTexte(fiche, CHAMP_URL, &l);
   Cle k[2];
   int nb = ClesUrl(x->comparaison, u, l, k);
   for (int i = 0; i < nb; i++)
-    if (!Ajouter(pf, x, k[i])) return;
+    if (!Ajouter(memoire, x, k[i])) return;
 }
 
 void IndexUrlsOublier(IndexUrls* x, const uint8_t* fiche) {

@@ -38,8 +38,8 @@ struct IndexUrls {
 
 // Indexes the URL of every card of m (whose record must outlive x). When the
 // memory cannot be had, x answers by walking m, with the same answers.
-void IndexUrlsConstruire(const Plateforme* pf, IndexUrls* x, const Magasin* m, ComparaisonUrl c);
-void IndexUrlsLiberer(const Plateforme* pf, IndexUrls* x);
+void IndexUrlsConstruire(const Memoire* memoire, IndexUrls* x, const Magasin* m, ComparaisonUrl c);
+void IndexUrlsLiberer(const Memoire* memoire, IndexUrls* x);
 
 // 1 when some card's URL matches the n bytes of texte by x's comparison
 // (with COMPARAISON_DOCUMENT, texte is the file path as it is).
@@ -50,7 +50,7 @@ int IndexUrlsContientExtraWeb(const IndexUrls* x, const char* url, uint32_t n);
 
 // The card at fiche has just been written into the store / is about to be
 // overwritten. A growth failure leaves x walking the store.
-void IndexUrlsNoter(const Plateforme* pf, IndexUrls* x, const uint8_t* fiche);
+void IndexUrlsNoter(const Memoire* memoire, IndexUrls* x, const uint8_t* fiche);
 void IndexUrlsOublier(IndexUrls* x, const uint8_t* fiche);
 
 // The tests as the text writes them: every card from debut to fin, in turn.

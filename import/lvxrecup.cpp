@@ -10,9 +10,22 @@ CommandeImport derniere;
 
 typedef uint16_t (*Commande)(CommandeImport*);
 
+// The records the commands reach the system through, gathered at first use.
+const SystemeImport* Systeme() {
+  static const SystemeImport systeme = {
+      .memoire = MemoireSysteme(),
+      .fichiers = FichiersSysteme(),
+      .fenetres = FenetresSysteme(),
+      .coquille = CoquilleSysteme(),
+      .communs = DialoguesCommunsSysteme(),
+      .dialogues = DialoguesImportSysteme(),
+  };
+  return &systeme;
+}
+
 uint16_t Executer(Commande commande, LVXRECUP_ARGUMENTS) {
   derniere = CommandeImport{};
-  derniere.pf = PlateformeImport();
+  derniere.sys = Systeme();
   derniere.transfert = tampon;
   derniere.fenetre = fenetre;
   derniere.magasin = {GlobalDebutMem, lpDebutMem,  lpFinMem, lpFicheEcran,
@@ -26,7 +39,7 @@ uint16_t Executer(Commande commande, LVXRECUP_ARGUMENTS) {
 CommandeImport SurLaFiche(uint8_t* tampon, Poignee fenetre, uint8_t* lpDebutMem,
                           uint8_t* lpFinMem, uint8_t* lpFicheEcran, char* chemin) {
   CommandeImport c{};
-  c.pf = PlateformeImport();
+  c.sys = Systeme();
   c.transfert = tampon;
   c.fenetre = fenetre;
   c.magasin.lpDebutMem = lpDebutMem;
@@ -85,7 +98,7 @@ LVX_API uint16_t LVX_APPEL Util_Dll_Lvxrecup_Transmettre_RepertoireLorvanix(cons
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_Lvxrecup_Liberer_hugeTampon() {
-  TamponFichierLiberer(PlateformeImport(), &hugeTampon);
+  TamponFichierLiberer(MemoireSysteme(), &hugeTampon);
   return 1;
 }
 

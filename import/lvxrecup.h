@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "lvx_api.h"
-#include "plateforme.h"
+#include "systeme_import.h"
 
 #define LVXRECUP_ARGUMENTS                                                             \
   uint8_t *tampon, Poignee fenetre, uint8_t *lpDebutMem, uint8_t *lpFinMem,            \
@@ -61,7 +61,3 @@ LVX_API uint8_t* LVX_APPEL Util_Dll_Lvxrecup_Recuperer_lpFinMem();
 LVX_API uint8_t* LVX_APPEL Util_Dll_Lvxrecup_Recuperer_lpFicheEcran();
 LVX_API uint32_t LVX_APPEL Util_Dll_Lvxrecup_Recuperer_longSize();
 LVX_API uint16_t LVX_APPEL Util_Dll_Lvxrecup_Recuperer_FichesModifieesOK();
-
-// The platform of the library's commands: the system's, with the import
-// dialogs filled in.
-const Plateforme* PlateformeImport();

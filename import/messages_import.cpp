@@ -58,7 +58,7 @@ const TexteMessageImport MESSAGES_IMPORT[NB_MESSAGES_IMPORT] = {
      TITRE_LORVANIX, BOITE_OUI_NON | ICONE_QUESTION},
 };
 
-int MessageImport(const Plateforme* pf, Poignee fenetre, MessageImportId id) {
+int MessageImport(const Fenetres* fenetres, Poignee fenetre, MessageImportId id) {
   const TexteMessageImport& m = MESSAGES_IMPORT[id];
-  return pf->message(pf->ctx, fenetre, m.texte, m.titre, m.style);
+  return fenetres->message(fenetres->ctx, fenetre, m.texte, m.titre, m.style);
 }

@@ -41,4 +41,4 @@ struct TexteMessageImport {
 extern const TexteMessageImport MESSAGES_IMPORT[NB_MESSAGES_IMPORT];
 
 // Shows the message owned by fenetre; returns the button pressed.
-int MessageImport(const Plateforme* pf, Poignee fenetre, MessageImportId id);
+int MessageImport(const Fenetres* fenetres, Poignee fenetre, MessageImportId id);

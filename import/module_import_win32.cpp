@@ -1,4 +1,4 @@
-// lvxrecup.dll at load, and the platform its commands run on.
+// lvxrecup.dll at load, and the dialogs its commands run.
 #include "bwcc/bwcc32.h"
 #include "dialogues_import_win32.h"
 #include "lvxrecup.h"
@@ -20,12 +20,15 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD raison, LPVOID) {
   return TRUE;
 }
 
-const Plateforme* PlateformeImport() {
-  static Plateforme import = [] {
-    Plateforme p = *PlateformeSysteme();
-    p.dialogue_import = DialogueImportSysteme;
-    p.dialogue_dossier = DialogueDossierSysteme;
-    return p;
-  }();
-  return &import;
-}
+namespace {
+
+// Filled by name: a member left out does not build.
+const DialoguesImport dialogues_import = {
+    .ctx = nullptr,
+    .dialogue_import = DialogueImportSysteme,
+    .dialogue_dossier = DialogueDossierSysteme,
+};
+
+}  // namespace
+
+const DialoguesImport* DialoguesImportSysteme() { return &dialogues_import; }

@@ -18,15 +18,15 @@ int Joindre(const char* dossier, const char* nom, char* chemin) {
 
 }  // namespace
 
-Poignee DossierLister(const Plateforme* pf, const char* dossier, EntreeDossier* entree) {
+Poignee DossierLister(const Fichiers* fichiers, const char* dossier, EntreeDossier* entree) {
   char motif[TAILLE_CHEMIN_PARCOURS + 4];
   if (!MotifDossier(dossier, "*.*", motif, sizeof motif)) return nullptr;
-  return pf->liste_premier(pf->ctx, motif, entree);
+  return fichiers->liste_premier(fichiers->ctx, motif, entree);
 }
 
 int DossierParcourir(const ParcoursDossier* p, const char* dossier, Poignee liste,
                      EntreeDossier* entree) {
-  const Plateforme* pf = p->pf;
+  const Fichiers* fichiers = p->fichiers;
   int suite = 1;
   do {
     if (strcmp(entree->nom, ".") == 0 || strcmp(entree->nom, "..") == 0) continue;
@@ -36,10 +36,10 @@ int DossierParcourir(const ParcoursDossier* p, const char* dossier, Poignee list
       suite = p->fichier(p->contexte, dossier, entree->nom, chemin);
     } else if (p->sous_dossiers) {
       EntreeDossier sous;
-      Poignee l = DossierLister(pf, chemin, &sous);
+      Poignee l = DossierLister(fichiers, chemin, &sous);
       if (l) suite = DossierParcourir(p, chemin, l, &sous);
     }
-  } while (suite && pf->liste_suivant(pf->ctx, liste, entree));
-  pf->liste_fermer(pf->ctx, liste);
+  } while (suite && fichiers->liste_suivant(fichiers->ctx, liste, entree));
+  fichiers->liste_fermer(fichiers->ctx, liste);
   return suite;
 }

@@ -13,7 +13,7 @@ enum : uint32_t {
 };
 
 struct ParcoursDossier {
-  const Plateforme* pf;
+  const Fichiers* fichiers;
   int sous_dossiers;  // 0: sub-folders are passed over
   void* contexte;     // handed back to fichier
   // One file: the folder that holds it, its name and its full path. 0 stops
@@ -23,7 +23,7 @@ struct ParcoursDossier {
 
 // Lists every entry of dossier ("*.*"): the listing and its first entry in
 // entree, or null when nothing is listed (no such folder included).
-Poignee DossierLister(const Plateforme* pf, const char* dossier, EntreeDossier* entree);
+Poignee DossierLister(const Fichiers* fichiers, const char* dossier, EntreeDossier* entree);
 
 // Walks dossier from its listing begun by DossierLister, which it closes.
 // 1 when every entry was seen, 0 when fichier stopped the walk.

@@ -13,8 +13,8 @@ int Montrer(void* x, const LienTrouve* l) {
   const CommandeImport* c = ((AjoutImport*)x)->commande;
   char* texte = (char*)c->transfert;
   PageMessageParcourir(texte, TAILLE_TEXTE_IMPORT, c->courant, l);
-  return c->pf->message(c->pf->ctx, c->fenetre, texte, "Parcourir les URL...",
-                        BOITE_OK_ANNULER) != REPONSE_ANNULER;
+  return c->sys->fenetres->message(c->sys->fenetres->ctx, c->fenetre, texte, "Parcourir les URL...",
+                                   BOITE_OK_ANNULER) != REPONSE_ANNULER;
 }
 
 int Lien(void* x, const LienTrouve* l) {

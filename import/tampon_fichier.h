@@ -33,11 +33,12 @@ extern TamponFichier hugeTampon;
 // its block (and its size) whatever happens, but no data after a failure.
 // Never writes past the capacity: a file that grew since its length was
 // taken is cut there.
-unsigned TamponFichierCharger(const Plateforme* pf, TamponFichier* t, const char* chemin,
+unsigned TamponFichierCharger(const Memoire* memoire, const Fichiers* fichiers,
+                              const Fenetres* fenetres, TamponFichier* t, const char* chemin,
                               uint8_t* transfert, Poignee fenetre);
 
 // Shows, in this order, the message of each flag set (error icon).
-void TamponFichierSignaler(const Plateforme* pf, Poignee fenetre, unsigned echecs);
+void TamponFichierSignaler(const Fenetres* fenetres, Poignee fenetre, unsigned echecs);
 
 // Frees the block if there is one; t is empty again.
-void TamponFichierLiberer(const Plateforme* pf, TamponFichier* t);
+void TamponFichierLiberer(const Memoire* memoire, TamponFichier* t);

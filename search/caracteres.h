@@ -6,15 +6,15 @@
 #include "plateforme.h"
 
 // The characters from debut up to fin.
-uint16_t CaracteresCompter(const Plateforme* pf, const char* debut, const char* fin);
+uint16_t CaracteresCompter(const Caracteres* caracteres, const char* debut, const char* fin);
 
 // Reads a text from its start: the character before a place is found by
 // stepping forwards, as the platform's character-previous defines it, but
 // from where the last question left off, so that a whole text costs one
-// pass however many places are asked about. Starts as {pf, texte, texte,
+// pass however many places are asked about. Starts as {caracteres, texte, texte,
 // texte}.
 struct Curseur {
-  const Plateforme* pf;
+  const Caracteres* caracteres;
   const char* texte;
   const char* borne;  // a character start reached so far
   const char* avant;  // the character start before it (texte at the start)

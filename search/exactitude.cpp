@@ -19,11 +19,11 @@ int IsoleeAvant(Curseur* c, const char* occurrence) {
   return avant_saut == c->texte || (avant_saut == avant - 1 && Separateur(*avant_saut));
 }
 
-int IsoleeApres(const Plateforme* pf, const char* apres) {
+int IsoleeApres(const Caracteres* caracteres, const char* apres) {
   char c = *apres;
   if (c == 0 || Separateur(c)) return 1;
   if (c != '\n') return 0;
-  c = *pf->caractere_suivant(pf->ctx, apres);
+  c = *caracteres->caractere_suivant(caracteres->ctx, apres);
   return c == 0 || Separateur(c);
 }
 
@@ -31,5 +31,5 @@ int IsoleeApres(const Plateforme* pf, const char* apres) {
 
 int OccurrenceIsolee(Curseur* c, const char* occurrence, uint32_t longueur) {
   // The cheap side first: most failed candidates go on with a letter.
-  return IsoleeApres(c->pf, occurrence + longueur) && IsoleeAvant(c, occurrence);
+  return IsoleeApres(c->caracteres, occurrence + longueur) && IsoleeAvant(c, occurrence);
 }

@@ -21,7 +21,7 @@ LVX_API uint16_t LVX_APPEL Util_Dll_recherche_chaine(
       RechercheTotalChamp,
       RechercheOccurDebutChamp};
   Moteur m;
-  MoteurPreparer(&m, PlateformeSysteme(), &c, expression, tampon_recherche);
+  MoteurPreparer(&m, CaracteresSysteme(), &c, expression, tampon_recherche);
   return MoteurFiche(&m, fiche, (char*)tampon);
 }
 
@@ -47,7 +47,7 @@ LVX_API uint16_t LVX_APPEL Util_Dll_Recherche_Ecran(
   position.reprises[CHAMP_MOTS_CLES] = lpTextOccurMotsCles;
   position.reprises[CHAMP_NOTES] = lpTextOccurNotes;
   Moteur m;
-  MoteurPreparer(&m, PlateformeSysteme(), &c, expression, tampon_recherche);
+  MoteurPreparer(&m, CaracteresSysteme(), &c, expression, tampon_recherche);
   uint16_t trouve =
       MoteurEcran(&m, lpFicheEcran, (char*)tampon, hChampRecherche == nullptr, &position);
   if (trouve) hChampTrouve = edits[position.champ];

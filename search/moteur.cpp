@@ -23,9 +23,9 @@ const char* Candidat(const Moteur* m, const char* texte, const char* p, const ch
 
 }  // namespace
 
-void MoteurPreparer(Moteur* m, const Plateforme* pf, const Criteres* c, const char* expression,
-                    char* tampon_recherche) {
-  m->pf = pf;
+void MoteurPreparer(Moteur* m, const Caracteres* caracteres, const Criteres* c,
+                    const char* expression, char* tampon_recherche) {
+  m->caracteres = caracteres;
   m->criteres = *c;
   // The length first: the copy reads whole words, never past the NUL.
   uint32_t n = 0;
@@ -44,10 +44,10 @@ uint32_t MoteurCopierChamp(const Moteur* m, const uint8_t* champ, char* tampon) 
 
 int MoteurChamp(const Moteur* m, const char* texte, uint32_t longueur, uint32_t s, Reprise reprise,
                 uint32_t* occurrence, uint32_t* arret) {
-  const Plateforme* pf = m->pf;
+  const Caracteres* caracteres = m->caracteres;
   const char* fin = texte + longueur;
   const char* p = texte + (s < longueur ? s : longueur);
-  Curseur curseur = {pf, texte, texte, texte};
+  Curseur curseur = {caracteres, texte, texte, texte};
   for (;;) {
     *arret = (uint32_t)(p - texte);
     if (p == fin) return 0;  // an empty field never matches
@@ -58,8 +58,8 @@ int MoteurChamp(const Moteur* m, const char* texte, uint32_t longueur, uint32_t 
       return 1;
     }
     if (m->criteres.total_champ || m->criteres.debut_champ) return 0;
-    p = pf->caractere_suivant(pf->ctx,
-                              reprise == REPRISE_FICHE ? candidat : candidat + m->motif.longueur);
+    p = caracteres->caractere_suivant(
+        caracteres->ctx, reprise == REPRISE_FICHE ? candidat : candidat + m->motif.longueur);
   }
 }
 

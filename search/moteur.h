@@ -24,7 +24,7 @@ struct Criteres {
 
 // One search: the criteria and the expression prepared in a search buffer.
 struct Moteur {
-  const Plateforme* pf;  // steps through characters
+  const Caracteres* caracteres;
   Criteres criteres;
   Motif motif;
 };
@@ -37,8 +37,8 @@ enum Reprise {
 
 // Copies expression into tampon_recherche (10,001 bytes: at most 10,000
 // bytes and a NUL), in capitals when case does not count, and prepares m.
-void MoteurPreparer(Moteur* m, const Plateforme* pf, const Criteres* c, const char* expression,
-                    char* tampon_recherche);
+void MoteurPreparer(Moteur* m, const Caracteres* caracteres, const Criteres* c,
+                    const char* expression, char* tampon_recherche);
 // Copies the text of the field at champ (its length word first) up to its
 // NUL into tampon (the 65,534-byte transfer buffer), in capitals when case
 // does not count. A text that does not fit is cut to 65,533 bytes and the

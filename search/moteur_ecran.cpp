@@ -20,9 +20,9 @@ uint16_t MoteurEcran(const Moteur* m, const uint8_t* fiche, char* tampon, int no
                       &position->reprises[i])) {
         const Motif& e = m->motif;
         position->champ = i;
-        position->debut = CaracteresCompter(m->pf, tampon, tampon + occurrence);
-        position->fin =
-            (uint16_t)(position->debut + CaracteresCompter(m->pf, e.octets, e.octets + e.longueur));
+        position->debut = CaracteresCompter(m->caracteres, tampon, tampon + occurrence);
+        position->fin = (uint16_t)(position->debut + CaracteresCompter(m->caracteres, e.octets,
+                                                                       e.octets + e.longueur));
         position->reprises[i] = occurrence + e.longueur;
         return 1;
       }

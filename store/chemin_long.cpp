@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-void CheminCourtVersLong(const Plateforme* pf, char* chemin) {
+void CheminCourtVersLong(const Fichiers* fichiers, char* chemin) {
   size_t longueur = strnlen(chemin, TAILLE_CHEMIN_LONG);
   if (longueur >= TAILLE_CHEMIN_LONG || !memchr(chemin, '~', longueur) || longueur < 2) return;
   const char* lecteur_fin = strchr(chemin + 1, '\\');
@@ -17,7 +17,7 @@ void CheminCourtVersLong(const Plateforme* pf, char* chemin) {
     if (n > 0) {
       std::string prefixe(chemin, (size_t)(debut - chemin) + n);
       char nom[260];
-      if (pf->nom_long(pf->ctx, prefixe.c_str(), nom))
+      if (fichiers->nom_long(fichiers->ctx, prefixe.c_str(), nom))
         resultat += nom;
       else
         resultat.append(debut, n);

@@ -10,4 +10,4 @@ enum : uint32_t { TAILLE_CHEMIN_LONG = 300 };
 // written, every later component becomes the name the file system stores
 // for it. A component that cannot be found is kept as it is; a path or a
 // result of 300 characters or more is left unchanged.
-void CheminCourtVersLong(const Plateforme* pf, char* chemin);
+void CheminCourtVersLong(const Fichiers* fichiers, char* chemin);

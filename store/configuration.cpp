@@ -41,27 +41,31 @@ const FichierConfiguration CONFIGURATION_COURRIER = {
     "courdef.cfg", "COURDEF.CFG", ENTETE_COURRIER, sizeof ENTETE_COURRIER,
     "Le format du fichier courdef.cfg n'est pas valide", nullptr};
 
-int ConfigurationMessage(const Plateforme* pf, Poignee fenetre, const char* texte, unsigned style) {
-  return pf->message(pf->ctx, fenetre, texte, TITRE_LORVANIX, style);
+int ConfigurationMessage(const Fenetres* fenetres, Poignee fenetre, const char* texte,
+                         unsigned style) {
+  return fenetres->message(fenetres->ctx, fenetre, texte, TITRE_LORVANIX, style);
 }
 
-uint16_t ConfigurationLire(const Plateforme* pf, const FichierConfiguration* f, char* chemin,
+uint16_t ConfigurationLire(const Fichiers* fichiers, const Fenetres* fenetres,
+                           const FichierConfiguration* f, char* chemin,
                            const char* dossier_programme) {
   chemin[0] = 0;
   char nom[TAILLE_NOM_COMPLET];
-  Poignee fichier =
-      NomComplet(dossier_programme, f->nom_lecture, nom) ? pf->fichier_ouvrir(pf->ctx, nom) : nullptr;
+  Poignee fichier = NomComplet(dossier_programme, f->nom_lecture, nom)
+                        ? fichiers->fichier_ouvrir(fichiers->ctx, nom)
+                        : nullptr;
   if (!fichier) {
-    if (f->message_absent) ConfigurationMessage(pf, nullptr, f->message_absent, ICONE_ERREUR);
+    if (f->message_absent) ConfigurationMessage(fenetres, nullptr, f->message_absent, ICONE_ERREUR);
     return 0;
   }
   char entete[TAILLE_ENTETE_MAX];
-  int bon = pf->fichier_lire(pf->ctx, fichier, entete, f->taille_entete) == f->taille_entete &&
+  int bon = fichiers->fichier_lire(fichiers->ctx, fichier, entete, f->taille_entete) ==
+                f->taille_entete &&
             memcmp(entete, f->entete, f->taille_entete) == 0;
-  size_t lu = bon ? pf->fichier_lire(pf->ctx, fichier, chemin, TAILLE_CHEMIN) : 0;
-  pf->fichier_fermer(pf->ctx, fichier);
+  size_t lu = bon ? fichiers->fichier_lire(fichiers->ctx, fichier, chemin, TAILLE_CHEMIN) : 0;
+  fichiers->fichier_fermer(fichiers->ctx, fichier);
   if (!bon) {
-    ConfigurationMessage(pf, nullptr, f->message_format, ICONE_ERREUR);
+    ConfigurationMessage(fenetres, nullptr, f->message_format, ICONE_ERREUR);
     return 0;
   }
   // The caller uses the field as a C string: its last byte is always a NUL.
@@ -69,40 +73,45 @@ uint16_t ConfigurationLire(const Plateforme* pf, const FichierConfiguration* f, 
   return 1;
 }
 
-int ConfigurationEcrire(const Plateforme* pf, const FichierConfiguration* f, const char* chemin,
+int ConfigurationEcrire(const Fichiers* fichiers, const FichierConfiguration* f, const char* chemin,
                         const char* dossier_programme) {
   char nom[TAILLE_NOM_COMPLET];
   if (!NomComplet(dossier_programme, f->nom, nom)) return 0;
-  Poignee fichier = pf->fichier_creer(pf->ctx, nom);
+  Poignee fichier = fichiers->fichier_creer(fichiers->ctx, nom);
   if (!fichier) return 0;
   char champ[TAILLE_CHEMIN] = {0};
   memcpy(champ, chemin, strnlen(chemin, TAILLE_CHEMIN - 1));
-  int ecrit = pf->fichier_ecrire(pf->ctx, fichier, f->entete, f->taille_entete) == f->taille_entete &&
-              pf->fichier_ecrire(pf->ctx, fichier, champ, TAILLE_CHEMIN) == TAILLE_CHEMIN;
-  int ferme = pf->fichier_fermer(pf->ctx, fichier);
+  int ecrit =
+      fichiers->fichier_ecrire(fichiers->ctx, fichier, f->entete, f->taille_entete) ==
+          f->taille_entete &&
+      fichiers->fichier_ecrire(fichiers->ctx, fichier, champ, TAILLE_CHEMIN) == TAILLE_CHEMIN;
+  int ferme = fichiers->fichier_fermer(fichiers->ctx, fichier);
   return ecrit && ferme;
 }
 
-int ConfigurationEcrireAvecReprise(const Plateforme* pf, const FichierConfiguration* f,
-                                   const char* chemin, const char* dossier_programme,
-                                   Poignee fenetre, const char* echec, const char* abandon) {
-  if (ConfigurationEcrire(pf, f, chemin, dossier_programme)) return 1;
-  ConfigurationMessage(pf, fenetre, echec, ICONE_ERREUR);
-  if (ConfigurationEcrire(pf, f, chemin, dossier_programme)) return 1;
-  ConfigurationMessage(pf, fenetre, abandon, ICONE_ERREUR);
+int ConfigurationEcrireAvecReprise(const Fichiers* fichiers, const Fenetres* fenetres,
+                                   const FichierConfiguration* f, const char* chemin,
+                                   const char* dossier_programme, Poignee fenetre,
+                                   const char* echec, const char* abandon) {
+  if (ConfigurationEcrire(fichiers, f, chemin, dossier_programme)) return 1;
+  ConfigurationMessage(fenetres, fenetre, echec, ICONE_ERREUR);
+  if (ConfigurationEcrire(fichiers, f, chemin, dossier_programme)) return 1;
+  ConfigurationMessage(fenetres, fenetre, abandon, ICONE_ERREUR);
   return 0;
 }
 
-int ConfigurationProgrammeTrouve(const Plateforme* pf, const char* dossier_programme) {
+int ConfigurationProgrammeTrouve(const Fichiers* fichiers, const char* dossier_programme) {
   char nom[TAILLE_NOM_COMPLET];
-  return NomComplet(dossier_programme, "lorvanix.exe", nom) && pf->fichier_existe(pf->ctx, nom);
+  return NomComplet(dossier_programme, "lorvanix.exe", nom) &&
+         fichiers->fichier_existe(fichiers->ctx, nom);
 }
 
-void ConfigurationDossierProgramme(const Plateforme* pf, const char* module, char* dossier) {
+void ConfigurationDossierProgramme(const Caracteres* caracteres, const char* module,
+                                   char* dossier) {
   // Walked by characters: in a multibyte code page a trail byte may look
   // like a backslash.
   const char* coupure = module;
-  for (const char* c = module; *c; c = pf->caractere_suivant(pf->ctx, c))
+  for (const char* c = module; *c; c = caracteres->caractere_suivant(caracteres->ctx, c))
     if (*c == '\\') coupure = c;
   size_t n = (size_t)(coupure - module);
   if (n >= TAILLE_CHEMIN) n = TAILLE_CHEMIN - 1;

@@ -25,28 +25,31 @@ extern const FichierConfiguration CONFIGURATION_COURRIER;    // courdef.cfg
 // a field without a NUL is cut at 255 bytes, a field cut short by the end of
 // the file keeps what is there. On a missing file or a wrong header chemin is
 // emptied and 0 returned, with the file's message if it has one.
-uint16_t ConfigurationLire(const Plateforme* pf, const FichierConfiguration* f, char* chemin,
+uint16_t ConfigurationLire(const Fichiers* fichiers, const Fenetres* fenetres,
+                           const FichierConfiguration* f, char* chemin,
                            const char* dossier_programme);
 
 // Creates the file and writes the header and chemin as a 256-byte field
 // (zeros after the path's NUL). 0 when it cannot be created or written.
-int ConfigurationEcrire(const Plateforme* pf, const FichierConfiguration* f, const char* chemin,
+int ConfigurationEcrire(const Fichiers* fichiers, const FichierConfiguration* f, const char* chemin,
                         const char* dossier_programme);
 
 // Writes the file; when that fails, shows echec and tries once more, then
 // shows abandon and returns 0. Both messages have the error icon.
-int ConfigurationEcrireAvecReprise(const Plateforme* pf, const FichierConfiguration* f,
-                                   const char* chemin, const char* dossier_programme,
-                                   Poignee fenetre, const char* echec, const char* abandon);
+int ConfigurationEcrireAvecReprise(const Fichiers* fichiers, const Fenetres* fenetres,
+                                   const FichierConfiguration* f, const char* chemin,
+                                   const char* dossier_programme, Poignee fenetre,
+                                   const char* echec, const char* abandon);
 
 // A box captioned "Lorvanix 6.1"; returns the button pressed.
-int ConfigurationMessage(const Plateforme* pf, Poignee fenetre, const char* texte, unsigned style);
+int ConfigurationMessage(const Fenetres* fenetres, Poignee fenetre, const char* texte,
+                         unsigned style);
 
 // 1 when "lorvanix.exe" is in the program folder: the configuration is only
 // written back beside the program that runs (not from a removed disk).
-int ConfigurationProgrammeTrouve(const Plateforme* pf, const char* dossier_programme);
+int ConfigurationProgrammeTrouve(const Fichiers* fichiers, const char* dossier_programme);
 
 // Fills dossier (TAILLE_CHEMIN bytes) with the folder of the module path cut
 // at its last backslash, walking it character by character; empty when it
 // has no backslash.
-void ConfigurationDossierProgramme(const Plateforme* pf, const char* module, char* dossier);
+void ConfigurationDossierProgramme(const Caracteres* caracteres, const char* module, char* dossier);

@@ -8,5 +8,6 @@
 // chemin is the browser in use, sauvegarde a second buffer; both are
 // TAILLE_CHEMIN bytes. 1 when a browser was chosen, 0 when the user gave up
 // (chemin then holds the previous browser again).
-uint16_t NavigateurChoisir(const Plateforme* pf, char* chemin, char* sauvegarde,
-                           const char* dossier_programme, Poignee fenetre);
+uint16_t NavigateurChoisir(const Fichiers* fichiers, const Fenetres* fenetres,
+                           const Coquille* coquille, const DialoguesCommuns* communs, char* chemin,
+                           char* sauvegarde, const char* dossier_programme, Poignee fenetre);

@@ -5,14 +5,15 @@
 
 #include "chaines.h"
 
-void MessageErreurDialogue(const Plateforme* pf, Poignee fenetre, uint32_t code) {
+void MessageErreurDialogue(const Fenetres* fenetres, Poignee fenetre, uint32_t code) {
   char texte[32];
   snprintf(texte, sizeof texte, "Erreur #%lu", (unsigned long)code);
-  pf->message(pf->ctx, fenetre, texte, "WARNING", BOITE_OK | ICONE_ERREUR);
+  fenetres->message(fenetres->ctx, fenetre, texte, "WARNING", BOITE_OK | ICONE_ERREUR);
 }
 
-uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE_CHEMIN],
-                                       int enregistrer, Poignee fenetre, char* chemin,
+uint16_t DialogueChoisirFichierDonnees(const DialoguesCommuns* communs, const Fenetres* fenetres,
+                                       char dernier[TAILLE_CHEMIN], int enregistrer,
+                                       Poignee fenetre, char* chemin,
                                        const char* dossier_programme) {
   char initial[TAILLE_CHEMIN] = {0};
   if (dernier[0])
@@ -35,10 +36,10 @@ uint16_t DialogueChoisirFichierDonnees(const Plateforme* pf, char dernier[TAILLE
   d.cacher_lecture_seule = 1;
   d.chemin_doit_exister = 1;
   d.confirmer_ecrasement = enregistrer;
-  if (pf->dialogue_fichier(pf->ctx, &d)) {
+  if (communs->dialogue_fichier(communs->ctx, &d)) {
     DossierDuChemin(chemin, dernier, TAILLE_CHEMIN);
     return 1;
   }
-  if (d.erreur) MessageErreurDialogue(pf, fenetre, d.erreur);
+  if (d.erreur) MessageErreurDialogue(fenetres, fenetre, d.erreur);
   return 0;
 }

@@ -7,8 +7,8 @@
 
 namespace {
 
-uint16_t Refuser(const Plateforme* pf, Poignee fenetre, const char* texte, unsigned icone) {
-  pf->message(pf->ctx, fenetre, texte, TITRE_LORVANIX, BOITE_OK | icone);
+uint16_t Refuser(const Fenetres* fenetres, Poignee fenetre, const char* texte, unsigned icone) {
+  fenetres->message(fenetres->ctx, fenetre, texte, TITRE_LORVANIX, BOITE_OK | icone);
   return 0;
 }
 
@@ -106,13 +106,13 @@ int ParcoursBon(const Parcours* v) {
 }
 
 // First pass: the file through the transfer buffer, nothing kept.
-int VerifierFichier(const Plateforme* pf, Poignee f, uint64_t taille, uint32_t total,
+int VerifierFichier(const Fichiers* fichiers, Poignee f, uint64_t taille, uint32_t total,
                     uint8_t* tampon) {
   Parcours v;
   ParcoursDebut(&v, taille, total);
   for (uint64_t lu = 0; lu < taille && !v.faute;) {
     size_t morceau = taille - lu < TAILLE_TRANSFERT ? (size_t)(taille - lu) : (size_t)TAILLE_TRANSFERT;
-    if (pf->fichier_lire(pf->ctx, f, tampon, morceau) != morceau) return 0;
+    if (fichiers->fichier_lire(fichiers->ctx, f, tampon, morceau) != morceau) return 0;
     ParcoursAvancer(&v, tampon, lu, morceau);
     lu += morceau;
   }
@@ -121,27 +121,27 @@ int VerifierFichier(const Plateforme* pf, Poignee f, uint64_t taille, uint32_t t
 
 // Second pass: straight into the store, walked again as it comes, in case
 // the file changed between the two passes.
-int LireTout(const Plateforme* pf, Poignee f, uint8_t* dest, uint64_t taille, uint32_t total,
-             Poignee fenetre) {
+int LireTout(const Fichiers* fichiers, const Fenetres* fenetres, Poignee f, uint8_t* dest,
+             uint64_t taille, uint32_t total, Poignee fenetre) {
   Parcours v;
   ParcoursDebut(&v, taille, total);
   for (uint64_t lu = 0; lu < taille;) {
-    pf->redessiner(pf->ctx, fenetre);
+    fenetres->redessiner(fenetres->ctx, fenetre);
     size_t morceau = taille - lu < TAILLE_TRANSFERT ? (size_t)(taille - lu) : (size_t)TAILLE_TRANSFERT;
-    if (pf->fichier_lire(pf->ctx, f, dest + lu, morceau) != morceau) return 0;
+    if (fichiers->fichier_lire(fichiers->ctx, f, dest + lu, morceau) != morceau) return 0;
     ParcoursAvancer(&v, dest + lu, lu, morceau);
     lu += morceau;
   }
   return ParcoursBon(&v);
 }
 
-int EcrireTout(const Plateforme* pf, Poignee f, const uint8_t* source, uint64_t taille,
-               uint8_t* tampon, Poignee fenetre) {
+int EcrireTout(const Fichiers* fichiers, const Fenetres* fenetres, Poignee f, const uint8_t* source,
+               uint64_t taille, uint8_t* tampon, Poignee fenetre) {
   while (taille > 0) {
     size_t morceau = taille < TAILLE_TRANSFERT ? (size_t)taille : (size_t)TAILLE_TRANSFERT;
     memcpy(tampon, source, morceau);
-    pf->redessiner(pf->ctx, fenetre);
-    if (pf->fichier_ecrire(pf->ctx, f, tampon, morceau) != morceau) return 0;
+    fenetres->redessiner(fenetres->ctx, fenetre);
+    if (fichiers->fichier_ecrire(fichiers->ctx, f, tampon, morceau) != morceau) return 0;
     source += morceau;
     taille -= morceau;
   }
@@ -150,15 +150,16 @@ int EcrireTout(const Plateforme* pf, Poignee f, const uint8_t* source, uint64_t 
 
 }  // namespace
 
-uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, const char* magie,
-                        Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre) {
-  pf->redessiner(pf->ctx, fenetre);
-  Poignee f = pf->fichier_ouvrir(pf->ctx, chemin);
-  if (!f) return Refuser(pf, fenetre, "Ouverture du fichier impossible.", ICONE_ERREUR);
+uint16_t DonneesCharger(const Memoire* memoire, const Fichiers* fichiers, const Fenetres* fenetres,
+                        Magasin* m, const char* chemin, const char* magie, Poignee fleche,
+                        Poignee attente, uint8_t* tampon, Poignee fenetre) {
+  fenetres->redessiner(fenetres->ctx, fenetre);
+  Poignee f = fichiers->fichier_ouvrir(fichiers->ctx, chemin);
+  if (!f) return Refuser(fenetres, fenetre, "Ouverture du fichier impossible.", ICONE_ERREUR);
 
   const char* refus = nullptr;
   unsigned icone = ICONE_ERREUR;
-  int64_t longueur = pf->fichier_taille(pf->ctx, f);
+  int64_t longueur = fichiers->fichier_taille(fichiers->ctx, f);
   uint8_t entete[TAILLE_ENTETE] = {0};
   uint8_t compte[4];
   size_t lu = 0;
@@ -167,14 +168,14 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
   } else if (longueur < 0) {
     refus = "Ouverture du fichier impossible.";
   } else {
-    lu = pf->fichier_lire(pf->ctx, f, entete, TAILLE_ENTETE);
+    lu = fichiers->fichier_lire(fichiers->ctx, f, entete, TAILLE_ENTETE);
     size_t n = strlen(magie) + 1;
     if (n > TAILLE_ENTETE) n = TAILLE_ENTETE;
     // Too short to hold a card and its count: no file the program writes.
     if (lu < n || memcmp(entete, magie, n) != 0 || longueur < TAILLE_ENTETE + 4) {
       refus = "Erreur de format.";
-    } else if (!pf->fichier_positionner(pf->ctx, f, longueur - 4) ||
-               pf->fichier_lire(pf->ctx, f, compte, 4) != 4) {
+    } else if (!fichiers->fichier_positionner(fichiers->ctx, f, longueur - 4) ||
+               fichiers->fichier_lire(fichiers->ctx, f, compte, 4) != 4) {
       refus = "Erreur de format.";
     } else if (LireLong(compte) > MAX_FICHES) {
       refus = "Ce fichier contient trop de fiches.";
@@ -185,8 +186,8 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
     }
   }
   if (refus) {
-    pf->fichier_fermer(pf->ctx, f);
-    return Refuser(pf, fenetre, refus, icone);
+    fichiers->fichier_fermer(fichiers->ctx, f);
+    return Refuser(fenetres, fenetre, refus, icone);
   }
 
   uint32_t total = LireLong(compte);
@@ -194,12 +195,12 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
 
   // The whole file is checked before the store is touched: a corrupt file
   // leaves the work in progress as it was.
-  pf->curseur(pf->ctx, attente);
-  if (!pf->fichier_positionner(pf->ctx, f, TAILLE_ENTETE) ||
-      !VerifierFichier(pf, f, taille, total, tampon)) {
-    pf->fichier_fermer(pf->ctx, f);
-    pf->curseur(pf->ctx, fleche);
-    return Refuser(pf, fenetre, "Erreur de format.", ICONE_ERREUR);
+  fenetres->curseur(fenetres->ctx, attente);
+  if (!fichiers->fichier_positionner(fichiers->ctx, f, TAILLE_ENTETE) ||
+      !VerifierFichier(fichiers, f, taille, total, tampon)) {
+    fichiers->fichier_fermer(fichiers->ctx, f);
+    fenetres->curseur(fenetres->ctx, fleche);
+    return Refuser(fenetres, fenetre, "Erreur de format.", ICONE_ERREUR);
   }
 
   // The store's own block, grown only when too small: one copy of the
@@ -209,30 +210,30 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
   uint32_t long_size = m->longSize;
   if (!bloc || !debut) {
     long_size = taille + MARGE_BLOC;
-    bloc = pf->bloc_allouer(pf->ctx, long_size);
-    debut = bloc ? pf->bloc_verrouiller(pf->ctx, bloc) : nullptr;
+    bloc = memoire->bloc_allouer(memoire->ctx, long_size);
+    debut = bloc ? memoire->bloc_verrouiller(memoire->ctx, bloc) : nullptr;
   } else if (long_size < taille + MARGE_BLOC) {
     long_size = taille + MARGE_BLOC;
-    pf->bloc_deverrouiller(pf->ctx, bloc);
-    Poignee nouveau = pf->bloc_reallouer(pf->ctx, bloc, long_size);
+    memoire->bloc_deverrouiller(memoire->ctx, bloc);
+    Poignee nouveau = memoire->bloc_reallouer(memoire->ctx, bloc, long_size);
     if (!nouveau) {
       // The old block is still there, as it was.
-      pf->bloc_verrouiller(pf->ctx, bloc);
+      memoire->bloc_verrouiller(memoire->ctx, bloc);
       bloc = nullptr;
     } else {
       bloc = nouveau;
-      debut = pf->bloc_verrouiller(pf->ctx, bloc);
+      debut = memoire->bloc_verrouiller(memoire->ctx, bloc);
     }
   }
   if (!bloc) {
-    pf->fichier_fermer(pf->ctx, f);
-    pf->curseur(pf->ctx, fleche);
-    return Refuser(pf, fenetre, "Allocation de mémoire impossible !", ICONE_ERREUR);
+    fichiers->fichier_fermer(fichiers->ctx, f);
+    fenetres->curseur(fenetres->ctx, fleche);
+    return Refuser(fenetres, fenetre, "Allocation de mémoire impossible !", ICONE_ERREUR);
   }
-  int bon = pf->fichier_positionner(pf->ctx, f, TAILLE_ENTETE) &&
-            LireTout(pf, f, debut, taille, total, fenetre);
-  pf->fichier_fermer(pf->ctx, f);
-  pf->curseur(pf->ctx, fleche);
+  int bon = fichiers->fichier_positionner(fichiers->ctx, f, TAILLE_ENTETE) &&
+            LireTout(fichiers, fenetres, f, debut, taille, total, fenetre);
+  fichiers->fichier_fermer(fichiers->ctx, f);
+  fenetres->curseur(fenetres->ctx, fleche);
 
   m->GlobalDebutMem = bloc;
   m->lpDebutMem = debut;
@@ -246,7 +247,7 @@ uint16_t DonneesCharger(const Plateforme* pf, Magasin* m, const char* chemin, co
     m->lpFicheEcran = debut;
     m->TailleTotaleFiches = TAILLE_FICHE_VIDE;
     m->TotalFiches = 1;
-    return Refuser(pf, fenetre, "Erreur de format.", ICONE_ERREUR);
+    return Refuser(fenetres, fenetre, "Erreur de format.", ICONE_ERREUR);
   }
   m->lpFinMem = debut + taille;
   m->lpFicheEcran = debut;
@@ -269,39 +270,41 @@ void DossierDe(const char* chemin, char* dossier, size_t taille) {
   dossier[n] = 0;
 }
 
-int EcrireFichier(const Plateforme* pf, Poignee f, const uint8_t* debut, uint32_t taille,
-                  const char* magie, uint32_t total, uint8_t* tampon, Poignee fenetre) {
+int EcrireFichier(const Fichiers* fichiers, const Fenetres* fenetres, Poignee f,
+                  const uint8_t* debut, uint32_t taille, const char* magie, uint32_t total,
+                  uint8_t* tampon, Poignee fenetre) {
   uint8_t entete[TAILLE_ENTETE];
   FaireEntete(magie, entete);
   uint8_t compte[4];
   EcrireLong(compte, total);
-  int bon = pf->fichier_ecrire(pf->ctx, f, entete, TAILLE_ENTETE) == TAILLE_ENTETE &&
-            EcrireTout(pf, f, debut, taille, tampon, fenetre) &&
-            pf->fichier_ecrire(pf->ctx, f, compte, 4) == 4;
-  return pf->fichier_fermer(pf->ctx, f) && bon;
+  int bon = fichiers->fichier_ecrire(fichiers->ctx, f, entete, TAILLE_ENTETE) == TAILLE_ENTETE &&
+            EcrireTout(fichiers, fenetres, f, debut, taille, tampon, fenetre) &&
+            fichiers->fichier_ecrire(fichiers->ctx, f, compte, 4) == 4;
+  return fichiers->fichier_fermer(fichiers->ctx, f) && bon;
 }
 
 }  // namespace
 
-uint16_t DonneesSauver(const Plateforme* pf, const uint8_t* debut, const uint8_t* fin,
-                       const char* chemin, const char* magie, uint32_t taille, uint32_t total,
-                       Poignee fleche, Poignee attente, uint8_t* tampon, Poignee fenetre) {
-  pf->redessiner(pf->ctx, fenetre);
+uint16_t DonneesSauver(const Fichiers* fichiers, const Fenetres* fenetres, const uint8_t* debut,
+                       const uint8_t* fin, const char* chemin, const char* magie, uint32_t taille,
+                       uint32_t total, Poignee fleche, Poignee attente, uint8_t* tampon,
+                       Poignee fenetre) {
+  fenetres->redessiner(fenetres->ctx, fenetre);
   if (fin == debut) return 1;
 
   uint64_t besoin = (uint64_t)taille + TAILLE_ENTETE + 4;
   char racine[4];
   snprintf(racine, sizeof racine, "%s", chemin);
   uint64_t libre = 0;
-  int libre_connu = pf->espace_libre(pf->ctx, racine, &libre);
+  int libre_connu = fichiers->espace_libre(fichiers->ctx, racine, &libre);
   uint64_t ancien = 0;
-  if (Poignee f = pf->fichier_ouvrir(pf->ctx, chemin)) {
-    int64_t t = pf->fichier_taille(pf->ctx, f);
+  if (Poignee f = fichiers->fichier_ouvrir(fichiers->ctx, chemin)) {
+    int64_t t = fichiers->fichier_taille(fichiers->ctx, f);
     if (t > 0) ancien = (uint64_t)t;
-    pf->fichier_fermer(pf->ctx, f);
+    fichiers->fichier_fermer(fichiers->ctx, f);
   }
   if (libre_connu && ancien < besoin && ancien + libre < besoin)
-    return Refuser(pf, fenetre,
+    return Refuser(fenetres, fenetre,
                    "Il n'y a pas assez de place sur le disque, impossible d'exécuter l'opération.",
                    ICONE_ERREUR);
 
@@ -311,24 +314,24 @@ uint16_t DonneesSauver(const Plateforme* pf, const uint8_t* debut, const uint8_t
   if (!libre_connu || libre >= besoin) {
     char dossier[260];
     DossierDe(chemin, dossier, sizeof dossier);
-    if (!pf->fichier_temporaire(pf->ctx, dossier, temporaire)) temporaire[0] = 0;
+    if (!fichiers->fichier_temporaire(fichiers->ctx, dossier, temporaire)) temporaire[0] = 0;
   }
   const char* cible = temporaire[0] ? temporaire : chemin;
-  Poignee f = pf->fichier_creer(pf->ctx, cible);
-  if (f && pf->fichier_taille(pf->ctx, f) != 0) {
-    pf->fichier_fermer(pf->ctx, f);
+  Poignee f = fichiers->fichier_creer(fichiers->ctx, cible);
+  if (f && fichiers->fichier_taille(fichiers->ctx, f) != 0) {
+    fichiers->fichier_fermer(fichiers->ctx, f);
     f = nullptr;
   }
   if (!f) {
-    if (temporaire[0]) pf->fichier_supprimer(pf->ctx, temporaire);
-    return Refuser(pf, fenetre, "Ecriture sur le disque impossible.", ICONE_ERREUR);
+    if (temporaire[0]) fichiers->fichier_supprimer(fichiers->ctx, temporaire);
+    return Refuser(fenetres, fenetre, "Ecriture sur le disque impossible.", ICONE_ERREUR);
   }
 
-  pf->curseur(pf->ctx, attente);
-  int bon = EcrireFichier(pf, f, debut, taille, magie, total, tampon, fenetre);
-  if (bon && temporaire[0]) bon = pf->fichier_remplacer(pf->ctx, temporaire, chemin);
-  if (!bon && temporaire[0]) pf->fichier_supprimer(pf->ctx, temporaire);
-  pf->curseur(pf->ctx, fleche);
-  if (!bon) return Refuser(pf, fenetre, "Ecriture sur le disque impossible.", ICONE_ERREUR);
+  fenetres->curseur(fenetres->ctx, attente);
+  int bon = EcrireFichier(fichiers, fenetres, f, debut, taille, magie, total, tampon, fenetre);
+  if (bon && temporaire[0]) bon = fichiers->fichier_remplacer(fichiers->ctx, temporaire, chemin);
+  if (!bon && temporaire[0]) fichiers->fichier_supprimer(fichiers->ctx, temporaire);
+  fenetres->curseur(fenetres->ctx, fleche);
+  if (!bon) return Refuser(fenetres, fenetre, "Ecriture sur le disque impossible.", ICONE_ERREUR);
   return 1;
 }

@@ -14,14 +14,14 @@ char dernier_enregistrer[TAILLE_CHEMIN];
 
 LVX_API uint16_t LVX_APPEL Util_Dll_lvxfiles_OuvrirFichier(Poignee fenetre, char* chemin,
                                                           char* dossier_programme) {
-  return DialogueChoisirFichierDonnees(PlateformeSysteme(), dernier_ouvrir, 0, fenetre, chemin,
-                                       dossier_programme);
+  return DialogueChoisirFichierDonnees(DialoguesCommunsSysteme(), FenetresSysteme(), dernier_ouvrir,
+                                       0, fenetre, chemin, dossier_programme);
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_lvxfiles_EnregistrerFichierSous(Poignee fenetre, char* chemin,
                                                                    char* dossier_programme) {
-  return DialogueChoisirFichierDonnees(PlateformeSysteme(), dernier_enregistrer, 1, fenetre,
-                                       chemin, dossier_programme);
+  return DialogueChoisirFichierDonnees(DialoguesCommunsSysteme(), FenetresSysteme(),
+                                       dernier_enregistrer, 1, fenetre, chemin, dossier_programme);
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_lvxfiles_charger_fichier(
@@ -34,17 +34,16 @@ LVX_API uint16_t LVX_APPEL Util_Dll_lvxfiles_charger_fichier(
   copie.lpFicheEcran = lpDebutMem;
   copie.TailleTotaleFiches = (uint32_t)(lpFinMem - lpDebutMem);
   copie.longSize = longSize;
-  return DonneesCharger(PlateformeSysteme(), &copie, chemin, magie, fleche, attente, tampon,
-                        fenetre);
+  return DonneesCharger(MemoireSysteme(), FichiersSysteme(), FenetresSysteme(), &copie, chemin,
+                        magie, fleche, attente, tampon, fenetre);
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_lvxfiles_sauver_fichier(
     uint8_t* lpDebutMem, uint8_t* lpFinMem, char* chemin, char* magie,
     uint32_t TailleTotaleFiches, int32_t TotalFiches, Poignee fleche, Poignee attente,
     uint8_t* tampon, Poignee fenetre) {
-  return DonneesSauver(PlateformeSysteme(), lpDebutMem, lpFinMem, chemin, magie,
-                       TailleTotaleFiches, (uint32_t)TotalFiches, fleche, attente, tampon,
-                       fenetre);
+  return DonneesSauver(FichiersSysteme(), FenetresSysteme(), lpDebutMem, lpFinMem, chemin, magie,
+                       TailleTotaleFiches, (uint32_t)TotalFiches, fleche, attente, tampon, fenetre);
 }
 
 LVX_API uint32_t LVX_APPEL Util_Dll_lvxfiles_Recuperer_TailleTotaleFiches() {

@@ -12,6 +12,6 @@ LVX_API uint8_t* LVX_APPEL determine_pointeur_fiche_precedente(uint8_t* fiche) {
 }
 
 LVX_API uint16_t LVX_APPEL PathCourtVersLong(char* chemin) {
-  CheminCourtVersLong(PlateformeSysteme(), chemin);
+  CheminCourtVersLong(FichiersSysteme(), chemin);
   return 1;
 }

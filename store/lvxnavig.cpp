@@ -5,19 +5,22 @@
 
 LVX_API uint16_t LVX_APPEL Util_Dll_Obtenir_Chemin_Repertoire_Lorvanix(char* buffer,
                                                                       Poignee instance) {
-  const Plateforme* pf = PlateformeSysteme();
+  const Fichiers* fichiers = FichiersSysteme();
+  const Caracteres* caracteres = CaracteresSysteme();
   char module[TAILLE_CHEMIN];
-  pf->module_chemin(pf->ctx, instance, module, TAILLE_CHEMIN);
-  ConfigurationDossierProgramme(pf, module, buffer);
+  fichiers->module_chemin(fichiers->ctx, instance, module, TAILLE_CHEMIN);
+  ConfigurationDossierProgramme(caracteres, module, buffer);
   return 1;
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_Lire_Chemin_Navigateur(char* chemin, char* dossier_programme) {
-  return ConfigurationLire(PlateformeSysteme(), &CONFIGURATION_NAVIGATEUR, chemin,
+  return ConfigurationLire(FichiersSysteme(), FenetresSysteme(), &CONFIGURATION_NAVIGATEUR, chemin,
                            dossier_programme);
 }
 
 LVX_API uint16_t LVX_APPEL Util_Dll_Choisir_Navigateur(char* chemin, char* sauvegarde,
                                                       char* dossier_programme, Poignee fenetre) {
-  return NavigateurChoisir(PlateformeSysteme(), chemin, sauvegarde, dossier_programme, fenetre);
+  return NavigateurChoisir(FichiersSysteme(), FenetresSysteme(), CoquilleSysteme(),
+                           DialoguesCommunsSysteme(), chemin, sauvegarde, dossier_programme,
+                           fenetre);
 }

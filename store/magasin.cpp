@@ -2,21 +2,21 @@
 
 #include <cstring>
 
-int MagasinOuvrirEspace(Magasin* m, const Plateforme* pf, uint8_t** p, uint32_t n) {
+int MagasinOuvrirEspace(Magasin* m, const Memoire* memoire, uint8_t** p, uint32_t n) {
   uint64_t besoin = (uint64_t)m->TailleTotaleFiches + n + MARGE_BLOC;
   if (m->longSize < besoin) {
     if (besoin > UINT32_MAX) return 0;
     size_t decalage_p = (size_t)(*p - m->lpDebutMem);
     size_t decalage_ecran = (size_t)(m->lpFicheEcran - m->lpDebutMem);
-    pf->bloc_deverrouiller(pf->ctx, m->GlobalDebutMem);
-    Poignee bloc = pf->bloc_reallouer(pf->ctx, m->GlobalDebutMem, (uint32_t)besoin);
+    memoire->bloc_deverrouiller(memoire->ctx, m->GlobalDebutMem);
+    Poignee bloc = memoire->bloc_reallouer(memoire->ctx, m->GlobalDebutMem, (uint32_t)besoin);
     if (!bloc) {
-      m->lpDebutMem = pf->bloc_verrouiller(pf->ctx, m->GlobalDebutMem);
+      m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
       return 0;
     }
     m->GlobalDebutMem = bloc;
     m->longSize = (uint32_t)besoin;
-    m->lpDebutMem = pf->bloc_verrouiller(pf->ctx, bloc);
+    m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, bloc);
     m->lpFinMem = m->lpDebutMem + m->TailleTotaleFiches;
     m->lpFicheEcran = m->lpDebutMem + decalage_ecran;
     *p = m->lpDebutMem + decalage_p;
@@ -35,11 +35,11 @@ void MagasinFermerEspace(Magasin* m, uint8_t* p, uint32_t n) {
   if (m->lpFicheEcran >= p) m->lpFicheEcran -= n;
 }
 
-int MagasinNouveau(Magasin* m, const Plateforme* pf) {
+int MagasinNouveau(Magasin* m, const Memoire* memoire) {
   if (!m->GlobalDebutMem || !m->lpDebutMem) {
-    m->GlobalDebutMem = pf->bloc_allouer(pf->ctx, TAILLE_BLOC_INITIAL);
+    m->GlobalDebutMem = memoire->bloc_allouer(memoire->ctx, TAILLE_BLOC_INITIAL);
     if (!m->GlobalDebutMem) return 0;
-    m->lpDebutMem = pf->bloc_verrouiller(pf->ctx, m->GlobalDebutMem);
+    m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
     m->longSize = TAILLE_BLOC_INITIAL;
   }
   FicheEcrireVide(m->lpDebutMem);
@@ -56,7 +56,7 @@ uint8_t* MagasinFiche(const Magasin* m, int32_t numero) {
   return p;
 }
 
-int MagasinReecrireFiche(Magasin* m, const Plateforme* pf, uint16_t marque,
+int MagasinReecrireFiche(Magasin* m, const Memoire* memoire, uint16_t marque,
                          const char* const textes[NB_CHAMPS], const uint32_t longueurs[NB_CHAMPS]) {
   uint32_t coupees[NB_CHAMPS];
   for (uint32_t i = 0; i < NB_CHAMPS; i++)
@@ -67,16 +67,16 @@ int MagasinReecrireFiche(Magasin* m, const Plateforme* pf, uint16_t marque,
   if (nouvelle < ancienne) {
     MagasinFermerEspace(m, suivante, ancienne - nouvelle);
   } else if (nouvelle > ancienne) {
-    if (!MagasinOuvrirEspace(m, pf, &suivante, nouvelle - ancienne)) return 0;
+    if (!MagasinOuvrirEspace(m, memoire, &suivante, nouvelle - ancienne)) return 0;
   }
   FicheEcrire(m->lpFicheEcran, marque, textes, coupees);
   return 1;
 }
 
-void MagasinLiberer(Magasin* m, const Plateforme* pf) {
+void MagasinLiberer(Magasin* m, const Memoire* memoire) {
   if (!m->GlobalDebutMem) return;
-  pf->bloc_deverrouiller(pf->ctx, m->GlobalDebutMem);
-  pf->bloc_liberer(pf->ctx, m->GlobalDebutMem);
+  memoire->bloc_deverrouiller(memoire->ctx, m->GlobalDebutMem);
+  memoire->bloc_liberer(memoire->ctx, m->GlobalDebutMem);
   m->GlobalDebutMem = nullptr;
   m->lpDebutMem = m->lpFinMem = m->lpFicheEcran = nullptr;
 }

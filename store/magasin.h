@@ -25,17 +25,17 @@ struct Magasin {
 // Inserts n bytes at *p, growing the block by the 1,000-byte spare rule;
 // *p and lpFicheEcran follow a move of the block, and lpFicheEcran moves up
 // when it lies after *p. 0 when the block cannot grow: nothing changed.
-int MagasinOuvrirEspace(Magasin* m, const Plateforme* pf, uint8_t** p, uint32_t n);
+int MagasinOuvrirEspace(Magasin* m, const Memoire* memoire, uint8_t** p, uint32_t n);
 // Removes the n bytes just before p. The block never shrinks.
 void MagasinFermerEspace(Magasin* m, uint8_t* p, uint32_t n);
 // One empty card; allocates a 1,027-byte block when there is none.
 // 0 when that allocation fails.
-int MagasinNouveau(Magasin* m, const Plateforme* pf);
+int MagasinNouveau(Magasin* m, const Memoire* memoire);
 // Start of card numero (1-based), walking from the first card.
 uint8_t* MagasinFiche(const Magasin* m, int32_t numero);
 // Puts these texts, each cut to 65,000 characters, and the mark word into
 // the card on screen, resizing it in place. 0 when the block cannot grow.
-int MagasinReecrireFiche(Magasin* m, const Plateforme* pf, uint16_t marque,
+int MagasinReecrireFiche(Magasin* m, const Memoire* memoire, uint16_t marque,
                          const char* const textes[NB_CHAMPS], const uint32_t longueurs[NB_CHAMPS]);
 // Releases the block.
-void MagasinLiberer(Magasin* m, const Plateforme* pf);
+void MagasinLiberer(Magasin* m, const Memoire* memoire);

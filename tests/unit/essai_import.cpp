@@ -11,24 +11,24 @@ void EssaiImport::SetUp() {
   etatImport = EtatImport{};
   etatImport.RepertoireLorvanix = "C:\\Lorvanix";
   c = CommandeImport{};
-  c.pf = pf;
+  c.sys = sys;
   c.transfert = transfert.data();
   c.fenetre = FENETRE;
   c.fleche = FLECHE;
   c.attente = ATTENTE;
   c.chemin = chemin;
-  ASSERT_EQ(MagasinNouveau(&c.magasin, pf), 1);
+  ASSERT_EQ(MagasinNouveau(&c.magasin, sys->memoire), 1);
 }
 
 void EssaiImport::TearDown() {
-  if (c.magasin.GlobalDebutMem) MagasinLiberer(&c.magasin, pf);
-  TamponFichierLiberer(pf, &hugeTampon);
+  if (c.magasin.GlobalDebutMem) MagasinLiberer(&c.magasin, sys->memoire);
+  TamponFichierLiberer(sys->memoire, &hugeTampon);
   EXPECT_EQ(faux.blocs_vivants, 0);
 }
 
 void EssaiImport::Remplir(const std::vector<Textes>& fiches, int32_t numero, uint32_t marge) {
-  MagasinLiberer(&c.magasin, pf);
-  RemplirMagasin(&c.magasin, pf, fiches, marge);
+  MagasinLiberer(&c.magasin, sys->memoire);
+  RemplirMagasin(&c.magasin, sys->memoire, fiches, marge);
   c.magasin.NumFiche = numero;
   c.magasin.lpFicheEcran = MagasinFiche(&c.magasin, numero);
 }

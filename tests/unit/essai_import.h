@@ -17,7 +17,7 @@ class EssaiImport : public ::testing::Test {
  protected:
   DossierTemporaire dossier;
   FauxSysteme faux{dossier.chemin};
-  const Plateforme* pf = &faux.pf;
+  const SystemeImport* sys = &faux.import;
   std::vector<uint8_t> transfert = std::vector<uint8_t>(65534);
   char chemin[300] = "";
   CommandeImport c{};

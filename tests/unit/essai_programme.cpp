@@ -21,7 +21,8 @@ void EssaiProgramme::SetUp() {
   std::string chemin = "C:\\Navigateur\\web.exe";
   chemin.resize(256, '\0');
   faux.Ecrire("C:\\Lorvanix\\NAVIGDEF.CFG", entete + chemin);
-  ASSERT_EQ(ProgrammeInitialiser(&p, &faux.pf, vue, (Poignee)0x50, (Poignee)0x51, nullptr), 1);
+  ASSERT_EQ(ProgrammeInitialiser(&p, &faux.programme, vue, (Poignee)0x50, (Poignee)0x51, nullptr),
+            1);
 }
 
 void EssaiProgramme::TearDown() {
@@ -30,8 +31,8 @@ void EssaiProgramme::TearDown() {
 }
 
 void EssaiProgramme::Taper(int champ, const std::string& texte) {
-  faux.fenetres[vue.champs[champ]].texte = texte;
-  faux.fenetres[vue.champs[champ]].modifie = 1;
+  faux.controles[vue.champs[champ]].texte = texte;
+  faux.controles[vue.champs[champ]].modifie = 1;
 }
 
 void EssaiProgramme::AttendreMessage(const std::string& texte, unsigned style) {

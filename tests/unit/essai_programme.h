@@ -19,7 +19,7 @@ class EssaiProgramme : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  std::string Texte(Poignee h) { return faux.fenetres[h].texte; }
+  std::string Texte(Poignee h) { return faux.controles[h].texte; }
   std::string Titre() { return Texte(vue.fenetre); }
   std::string Nom() { return Texte(vue.champs[CHAMP_NOM]); }
   std::string Compteurs() { return Texte(vue.numero) + "/" + Texte(vue.total); }

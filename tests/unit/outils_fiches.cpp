@@ -22,14 +22,14 @@ std::string OctetsFichier(const std::string& cartes, uint32_t total, const std::
   return entete + cartes + compte;
 }
 
-void RemplirMagasin(Magasin* m, const Plateforme* pf, const std::vector<Textes>& fiches,
+void RemplirMagasin(Magasin* m, const Memoire* memoire, const std::vector<Textes>& fiches,
                     uint32_t marge) {
   std::string octets;
   for (const Textes& t : fiches) octets += OctetsFiche(t);
   *m = Magasin{};
   m->longSize = (uint32_t)octets.size() + marge;
-  m->GlobalDebutMem = pf->bloc_allouer(pf->ctx, m->longSize);
-  m->lpDebutMem = pf->bloc_verrouiller(pf->ctx, m->GlobalDebutMem);
+  m->GlobalDebutMem = memoire->bloc_allouer(memoire->ctx, m->longSize);
+  m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
   memcpy(m->lpDebutMem, octets.data(), octets.size());
   m->TailleTotaleFiches = (uint32_t)octets.size();
   m->lpFinMem = m->lpDebutMem + octets.size();

@@ -15,7 +15,7 @@ std::string OctetsFiche(const Textes& t, uint16_t marque = 0);
 std::string OctetsFichier(const std::string& cartes, uint32_t total,
                           const std::string& magie = "LorVanix version1 Fichier CARTES");
 // A store on the fake platform holding these cards (card 1 on screen).
-void RemplirMagasin(Magasin* m, const Plateforme* pf, const std::vector<Textes>& fiches,
+void RemplirMagasin(Magasin* m, const Memoire* memoire, const std::vector<Textes>& fiches,
                     uint32_t marge = 1000);
 // Texts of the card at p.
 Textes TextesFiche(const uint8_t* p);

@@ -1,0 +1,133 @@
+// The one fake of every record of the seam, for the unit tests, the
+// benchmarks and the fuzz targets: records every message and answers from a
+// script, keeps real files under a scratch folder that stands for the drive
+// C:, and fails on request (allocation, creation, writing, disk space). No
+// GoogleTest here: the scripted helpers that need it stay in tests/unit.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plateforme.h"
+#include "systeme_import.h"
+#include "systeme_programme.h"
+
+struct MessageVu {
+  std::string texte;
+  std::string titre;
+  unsigned style;
+  Poignee proprietaire;
+};
+
+struct FenetreFausse {
+  std::string texte;
+  int modifie = 0;
+  int cochee = 0;
+  uint32_t debut_selection = 0, fin_selection = 0;
+  int enfonce = 0;
+  std::vector<ActionEdit> actions;
+};
+
+struct FauxSysteme {
+  // One fake of each record, all on this object; programme and import hold
+  // them as those modules take them.
+  Memoire memoire;
+  Fichiers fichiers;
+  Fenetres fenetres;
+  Caracteres caracteres;
+  Coquille coquille;
+  PressePapiers presse_papiers;
+  DialoguesCommuns communs;
+  DialoguesProgramme dialogues_programme;
+  DialoguesImport dialogues_import;
+  SystemeProgramme programme;
+  SystemeImport import;
+  std::string racine;  // Linux folder standing for C:\ (no trailing slash)
+
+  std::vector<MessageVu> messages;
+  std::deque<int> reponses;  // answers to the next message boxes; OK when empty
+
+  // Memory: the nth allocation or reallocation from now fails (0: none).
+  int echec_allocation_dans = 0;
+  int blocs_vivants = 0;
+  // 1: a reallocated block always moves, so that stale pointers show up
+  // under the sanitizers; the benchmarks take realloc as it comes.
+  int deplacer_blocs = 1;
+
+  // Files.
+  int fichiers_ouverts = 0;
+  int creation_echoue = 0;
+  int64_t ecriture_echoue_apres = -1;  // bytes accepted before writes fail
+  int remplacement_echoue = 0;
+  int espace_connu = 1;
+  uint64_t espace_libre = UINT64_C(1) << 40;
+  int64_t octets_ecrits = 0;
+  std::vector<size_t> ecritures;  // size of each write asked for
+  std::vector<std::string> fichiers_crees;
+
+  // File dialogs: the paths chosen, in order; an empty one cancels.
+  std::deque<std::string> choix_fichiers;
+  uint32_t erreur_dialogue = 0;
+  std::vector<DialogueFichier> dialogues;
+  std::vector<std::string> dossiers_initiaux;
+  std::vector<std::string> titres_dialogues;
+
+  std::map<Poignee, FenetreFausse> controles;
+  int texte_copie = 0;                     // 1: the clipboard holds text
+  std::vector<std::string> aides;          // help files opened
+  std::map<unsigned, unsigned> minuteurs;  // running timers: id -> period
+  std::deque<std::string> reponses_aller;  // texts typed in the go-to dialog; "\x1b" cancels
+  std::vector<std::string> lancements;     // command lines given to lancer
+  unsigned resultat_lancer = 33;
+  std::vector<std::string> processus;  // command lines of the processes started
+  int processus_echoue = 0;
+  std::map<std::string, std::string> noms_longs;  // path -> long name of its last component
+  // What the user does in the main program's dialogs; an empty queue cancels.
+  std::deque<std::function<int(struct DialogueCriteres*)>> dans_criteres;
+  std::deque<std::pair<std::string, std::string>> plages;  // typed numbers; {"\x1b", ""} cancels
+  std::vector<std::string> titres_plages;
+  std::deque<std::function<int(uint16_t*)>> dans_incompletes;
+  // Folder listings: attributes other than the plain file or folder ones,
+  // by Windows path; the programs associated with an extension (".txt").
+  std::map<std::string, uint32_t> attributs;
+  std::map<std::string, std::string> associations;
+  std::vector<std::string> motifs_listes;
+  // What the user does in the folder chooser and in the import dialogs; an
+  // empty queue cancels.
+  std::deque<std::function<int(DialogueDossier*)>> dans_dossiers;
+  std::vector<DialogueDossier> dialogues_dossier;
+  std::deque<std::function<int(struct DialogueImport*)>> dans_import;
+  std::vector<int> modeles_import;
+  Poignee focus = nullptr;
+  int redessins = 0;
+  std::vector<Poignee> curseurs;
+
+  // Module path given for any instance, and the shell folders known (by DOSSIER_).
+  std::string chemin_module = "C:\\Program Files\\Lorvanix\\lorvanix.exe";
+  std::map<int, std::string> dossiers_speciaux;
+
+  FauxSysteme();  // racine set later
+  explicit FauxSysteme(const std::string& racine_dossier);
+  ~FauxSysteme();
+
+  // "C:\a\b.lvx" -> <racine>/a/b.lvx
+  std::string Linux(const std::string& chemin_windows) const;
+  std::string Lire(const std::string& chemin_windows) const;
+  void Ecrire(const std::string& chemin_windows, const std::string& octets) const;
+  int Existe(const std::string& chemin_windows) const;
+  // Texts of the messages seen, in order.
+  std::vector<std::string> Textes() const;
+};
+
+// A fresh scratch folder for one test, removed by the destructor.
+struct DossierTemporaire {
+  std::string chemin;
+  DossierTemporaire();
+  ~DossierTemporaire();
+};
+
+// Makes this fake's records those returned by MemoireSysteme() and the others.
+void InstallerFauxSysteme(FauxSysteme* faux);
