@@ -23,7 +23,6 @@
 namespace {
 
 const uint32_t TAILLES[] = {10000, 30000, 100000, 1000000};
-const int REPETITIONS = 5;
 
 // xorshift64*: the same cards on every run.
 uint32_t Tirer(uint64_t* etat, uint32_t n) {
@@ -145,11 +144,8 @@ int main(int argc, char** argv) {
           ->Unit(benchmark::kMillisecond)
           ->UseRealTime()
           ->Iterations(1);
-    benchmark::RegisterBenchmark(Nom("hache", nombre).c_str(), Mesurer, &b, nombre, Hache)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Repetitions(REPETITIONS)
-        ->ReportAggregatesOnly(true);
+    EnMedianes(
+        benchmark::RegisterBenchmark(Nom("hache", nombre).c_str(), Mesurer, &b, nombre, Hache));
   }
   Releve releve;
   benchmark::RunSpecifiedBenchmarks(&releve);

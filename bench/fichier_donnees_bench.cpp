@@ -24,7 +24,6 @@ const char FICHIER[] = "C:\\cartes.lvx";
 const char SAUVEGARDE[] = "C:\\sauvegarde.lvx";
 const char COPIE[] = "C:\\copie.lvx";
 const double RATIO_CIBLE = 2.0;
-const int REPETITIONS = 5;
 
 // What every benchmark works on: the generated store and its file.
 struct Banc {
@@ -223,11 +222,7 @@ int main(int argc, char** argv) {
   if (bon) {
     b.taille_fichier = std::filesystem::file_size(b.systeme.Linux(FICHIER));
     for (const Mesure& mesure : MESURES)
-      benchmark::RegisterBenchmark(mesure.nom, mesure.fonction, &b)
-          ->Unit(benchmark::kMillisecond)
-          ->UseRealTime()
-          ->Repetitions(REPETITIONS)
-          ->ReportAggregatesOnly(true);
+      EnMedianes(benchmark::RegisterBenchmark(mesure.nom, mesure.fonction, &b));
     Releve releve;
     benchmark::RunSpecifiedBenchmarks(&releve);
     Resumer(releve, b);

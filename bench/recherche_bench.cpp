@@ -19,7 +19,6 @@
 namespace {
 
 const double CIBLE_MO_S = 500;
-const int REPETITIONS = 5;
 
 // Found on no generated card: one byte and three bytes go through memchr,
 // the longer ones through the skip table.
@@ -112,11 +111,8 @@ int main(int argc, char** argv) {
 
   for (const Expression& e : EXPRESSIONS)
     for (uint16_t exactitude : {0, 1})
-      benchmark::RegisterBenchmark(Nom(e, exactitude).c_str(), Parcourir, &b, e.texte, exactitude)
-          ->Unit(benchmark::kMillisecond)
-          ->UseRealTime()
-          ->Repetitions(REPETITIONS)
-          ->ReportAggregatesOnly(true);
+      EnMedianes(benchmark::RegisterBenchmark(Nom(e, exactitude).c_str(), Parcourir, &b, e.texte,
+                                              exactitude));
   Releve releve;
   benchmark::RunSpecifiedBenchmarks(&releve);
   Resumer(releve, b);

@@ -8,6 +8,18 @@
 #include <string>
 #include <vector>
 
+// Every benchmark reports the median of this many runs.
+const int REPETITIONS = 5;
+
+// A benchmark timed on the wall clock, in milliseconds, reported by the
+// median of its repetitions.
+inline benchmark::internal::Benchmark* EnMedianes(benchmark::internal::Benchmark* b) {
+  return b->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Repetitions(REPETITIONS)
+      ->ReportAggregatesOnly(true);
+}
+
 // Wall-clock and CPU times, in the benchmark's unit.
 struct Mediane {
   double reel;

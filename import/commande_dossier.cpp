@@ -64,6 +64,23 @@ int FichierSuivant(const Fichiers* fichiers, Poignee liste, EntreeDossier* e) {
   return 0;
 }
 
+// Each file of the listing, from e on, loaded and scanned; the load
+// failures or'ed together. *fini is 0 when a scan stopped the walk.
+unsigned ScannerFichiers(CommandeImport* c, const SorteDossier& sorte, const char* dossier,
+                         Poignee liste, EntreeDossier* e, AjoutImport* a, const TamponsTexte& t,
+                         int* fini) {
+  unsigned echecs = 0;
+  do {
+    char chemin[TAILLE_CHEMIN_FICHIER];
+    unsigned echec = MotifDossier(dossier, e->nom, chemin, sizeof chemin)
+                         ? CommandeCharger(c, chemin)
+                         : CHARGEMENT_NON_OUVERT;
+    echecs |= echec;
+    if (!echec) *fini = sorte.lancer(c, a, {t.textes[0], t.textes[1]}, chemin);
+  } while (*fini && FichierSuivant(c->sys->fichiers, liste, e));
+  return echecs;
+}
+
 uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
   const SystemeImport* sys = c->sys;
   TamponsTexte t;
@@ -90,7 +107,8 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
   DialogueImport d{};
   d.modele = sorte.options;
   d.options = &optionsImport;
-  if (sorte.options == MODELE_LVXRECUPBOX) CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
+  if (sorte.options == MODELE_LVXRECUPBOX)
+    CopierTexte(d.textes[0], optionsImport.url.TexteAutre, sizeof d.textes[0]);
   int ok = DialogueImportMontrer(sys, c->fenetre, &d);
   CommandeRedessiner(c);
   CommandeCurseur(c, c->attente);
@@ -106,16 +124,8 @@ uint16_t Importer(CommandeImport* c, const SorteDossier& sorte) {
                       : optionsImport.quelconque.SeulementNouvellesUrl;
   AjoutImport a{};
   AjoutCommencer(&a, c, nouvelles, sorte.comparaison);
-  unsigned echecs = 0;
   int fini = 1;
-  do {
-    char chemin[TAILLE_CHEMIN_FICHIER];
-    unsigned echec = MotifDossier(dossier, e.nom, chemin, sizeof chemin)
-                         ? CommandeCharger(c, chemin)
-                         : CHARGEMENT_NON_OUVERT;
-    echecs |= echec;
-    if (!echec) fini = sorte.lancer(c, &a, {t.textes[0], t.textes[1]}, chemin);
-  } while (fini && FichierSuivant(sys->fichiers, liste, &e));
+  unsigned echecs = ScannerFichiers(c, sorte, dossier, liste, &e, &a, t, &fini);
   sys->fichiers->liste_fermer(sys->fichiers->ctx, liste);
   AjoutTerminer(&a);
   TamponsLiberer(c, &t);

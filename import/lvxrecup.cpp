@@ -10,9 +10,11 @@ CommandeImport derniere;
 
 typedef uint16_t (*Commande)(CommandeImport*);
 
-// The records the commands reach the system through, gathered at first use.
+// The records the commands reach the system through, gathered anew for
+// every command: a test process installs a new system for each case.
 const SystemeImport* Systeme() {
-  static const SystemeImport systeme = {
+  static SystemeImport systeme;
+  systeme = {
       .memoire = MemoireSysteme(),
       .fichiers = FichiersSysteme(),
       .fenetres = FenetresSysteme(),
