@@ -370,10 +370,13 @@ void AllerAClavier() {
     VerifierTexte(PiloteTexteControle(dialogue, ID_NUMERO_ALLER), "", "lettres, chiffre du haut et Echap refuses");
     Verifier(IsWindowVisible(dialogue), "Echap ne ferme pas le dialogue");
     // The pad gives digits with Num Lock on; the filter lets that key through.
-    if (!(GetKeyState(VK_NUMLOCK) & 1)) PiloteTouche(VK_NUMLOCK);
+    bool allumee = !(GetKeyState(VK_NUMLOCK) & 1);
+    if (allumee) PiloteTouche(VK_NUMLOCK);
     PiloteTouche(VK_NUMPAD2);
     PiloteTouche(VK_NUMPAD1);
     Saisi(p, dialogue, "21", "chiffres du pave numerique");
+    // Num Lock back as found: the desktop's keyboard outlives this program.
+    if (allumee) PiloteTouche(VK_NUMLOCK);
     PiloteTouche(VK_BACK);
     Saisi(p, dialogue, "2", "retour arriere");
     // With Caps Lock on, the top-row digits get in too.
