@@ -53,7 +53,7 @@ int IndexUrlsContientExtraWeb(const IndexUrls* x, const char* url, uint32_t n);
 void IndexUrlsNoter(const Memoire* memoire, IndexUrls* x, const uint8_t* fiche);
 void IndexUrlsOublier(IndexUrls* x, const uint8_t* fiche);
 
-// The tests as the text writes them: every card from debut to fin, in turn.
+// The store walk: every card from debut to fin, in turn, compared one by one.
 int UrlConnueParParcours(uint8_t* debut, uint8_t* fin, ComparaisonUrl c, const char* texte,
                          uint32_t n);
 int UrlExtraWebConnueParParcours(uint8_t* debut, uint8_t* fin, const char* url, uint32_t n);
