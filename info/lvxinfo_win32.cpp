@@ -36,8 +36,11 @@ static INT_PTR CALLBACK InfoProc(HWND boite, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_INITDIALOG: {
       wchar_t texte[2048];
-      if (LoadStringW(InfoInstance(), IDS_INFO_TEXTE, texte, 2048) > 0)
+      int n = LoadStringW(InfoInstance(), IDS_INFO_TEXTE, texte, 2048);
+      if (n > 0) {
+        LoadStringW(InfoInstance(), IDS_INFO_VERSION, texte + n, 2048 - n);
         SetDlgItemTextW(boite, IDC_INFO_TEXTE, texte);
+      }
       CentrerSurProprietaire(boite);
       SetFocus(GetDlgItem(boite, IDOK));
       return FALSE;

@@ -388,6 +388,9 @@ static DWORD WINAPI FermerInfo(LPVOID p) {
            "information : texte multiligne en lecture seule");
   Verifier(std::strstr(lu, "Lorvanix 6.1") && std::strstr(lu, "mingw-w64") && std::strstr(lu, "Wine"),
            "information : texte sur le programme");
+  // The box names the build that runs: a 64-bit program is not "32 bits".
+  Verifier(std::strstr(lu, sizeof(void*) == 8 ? "(64 bits)" : "(32 bits)") != nullptr,
+           "information : la version de la construction");
   HWND image = FindWindowExA(boite, nullptr, "Static", nullptr);
   Verifier(image && SendMessageA(image, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0, "information : image");
   if (!f->echap) Verifier(PiloteCapturer(boite, "bwcc_information"), "information : capture");
