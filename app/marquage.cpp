@@ -201,20 +201,3 @@ int MarquageFicheMarquee(Programme* p, int avant) {
   CommandeFicheMarquee(p, avant);
   return 0;
 }
-
-int CommandeMarquage(Programme* p, unsigned id) {
-  // The ids live in the command table only; its marking rows are these.
-  static const ActionCommande MARQUAGES[] = {
-      MarquageFicheEcran,    MarquageTout,          MarquagePlage,
-      MarquageRecherche,     MarquageDoublonsNom,   MarquageDoublonsUrl,
-      MarquageDoublonsCible, MarquageDoublonsFinCible, MarquageIncompletes,
-      MarquageExtraWebInvalides, MarquageFicheMarquee};
-  const LigneCommande* ligne = CommandeLigne(id);
-  if (!ligne) return 0;
-  for (ActionCommande a : MARQUAGES) {
-    if (a != ligne->action) continue;
-    a(p, ligne->parametre);
-    return 1;
-  }
-  return 0;
-}

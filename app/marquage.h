@@ -17,8 +17,3 @@ int MarquageDoublonsFinCible(Programme* p, int action);
 int MarquageIncompletes(Programme* p, int action);
 int MarquageExtraWebInvalides(Programme* p, int action);
 int MarquageFicheMarquee(Programme* p, int avant);
-
-// Runs marking command id without its frame; 0 when id is not one. The card
-// on screen's toggle (685, the mark box 623) runs whole; for the others
-// this is the command inside their frame, after the write back.
-int CommandeMarquage(Programme* p, unsigned id);

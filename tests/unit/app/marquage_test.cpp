@@ -16,6 +16,26 @@ namespace {
 using M = std::vector<uint16_t>;
 const Poignee FOCUS = (Poignee)99;  // whatever window has the focus when a box opens
 
+// Runs marking command id without its frame, as its row of the command table
+// names it; 0 when id is not a marking command. The card on screen's toggle
+// (685, the mark box 623) runs whole; for the others this is the command
+// inside their frame, after the write back.
+int CommandeMarquage(Programme* p, unsigned id) {
+  static const ActionCommande MARQUAGES[] = {
+      MarquageFicheEcran,    MarquageTout,          MarquagePlage,
+      MarquageRecherche,     MarquageDoublonsNom,   MarquageDoublonsUrl,
+      MarquageDoublonsCible, MarquageDoublonsFinCible, MarquageIncompletes,
+      MarquageExtraWebInvalides, MarquageFicheMarquee};
+  const LigneCommande* ligne = CommandeLigne(id);
+  if (!ligne) return 0;
+  for (ActionCommande a : MARQUAGES) {
+    if (a != ligne->action) continue;
+    a(p, ligne->parametre);
+    return 1;
+  }
+  return 0;
+}
+
 class MarquageTest : public EssaiProgramme {
  protected:
   // Starts on a file of these cards, card k with mark marques[k].
