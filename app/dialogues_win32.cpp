@@ -158,10 +158,6 @@ int DialogueIncompletes(void*, Poignee proprietaire, uint16_t choix[5]) {
                          (LPARAM)choix) == 1;
 }
 
-}  // namespace
-
-namespace {
-
 // Filled by name: a member left out does not build.
 const DialoguesProgramme dialogues_programme = {
     .ctx = nullptr,

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "faux_systeme.h"
 #include "magasin.h"
 
 using Textes = std::array<std::string, 5>;
@@ -19,3 +22,18 @@ void RemplirMagasin(Magasin* m, const Memoire* memoire, const std::vector<Textes
                     uint32_t marge = 1000);
 // Texts of the card at p.
 Textes TextesFiche(const uint8_t* p);
+
+// A store on the fake system, released after each case: no block may
+// outlive it.
+class EssaiMagasin : public ::testing::Test {
+ protected:
+  DossierTemporaire dossier;
+  FauxSysteme faux{dossier.chemin};
+  const SystemeProgramme* sys = &faux.programme;
+  Magasin m{};
+
+  void TearDown() override {
+    MagasinLiberer(&m, sys->memoire);
+    EXPECT_EQ(faux.blocs_vivants, 0) << "every block is freed";
+  }
+};

@@ -87,17 +87,8 @@ TEST(CleDoublon, SeulsLes9999PremiersCaracteresComptent) {
   EXPECT_EQ(Cle(DOUBLON_URL, std::string(9998, 'a') + "/b"), std::string(9998, 'A'));
 }
 
-class DoublonsTest : public ::testing::Test {
+class DoublonsTest : public EssaiMagasin {
  protected:
-  DossierTemporaire dossier;
-  FauxSysteme faux{dossier.chemin};
-  const SystemeProgramme* sys = &faux.programme;
-  Magasin m{};
-
-  void TearDown() override {
-    MagasinLiberer(&m, sys->memoire);
-    EXPECT_EQ(faux.blocs_vivants, 0) << "the key block is freed";
-  }
   // A store of these URLs (or site names), card k with mark marques[k].
   void Remplir(const std::vector<std::string>& champs, int champ = CHAMP_URL,
                const std::vector<uint16_t>& marques = {}) {

@@ -12,19 +12,14 @@
 
 namespace {
 
-class IndexUrlsTest : public ::testing::Test {
+class IndexUrlsTest : public EssaiMagasin {
  protected:
-  DossierTemporaire dossier;
-  FauxSysteme faux{dossier.chemin};
-  const SystemeProgramme* sys = &faux.programme;
-  Magasin m{};
   IndexUrls index{};
   uint16_t modifiees = 0;
 
   void TearDown() override {
     IndexUrlsLiberer(sys->memoire, &index);
-    MagasinLiberer(&m, sys->memoire);
-    EXPECT_EQ(faux.blocs_vivants, 0);
+    EssaiMagasin::TearDown();
   }
   void Remplir(const std::vector<std::string>& urls, uint32_t marge = 1000) {
     std::vector<Textes> fiches;

@@ -9,16 +9,8 @@
 
 namespace {
 
-class MagasinTest : public ::testing::Test {
+class MagasinTest : public EssaiMagasin {
  protected:
-  DossierTemporaire dossier;
-  FauxSysteme faux{dossier.chemin};
-  const SystemeProgramme* sys = &faux.programme;
-  Magasin m{};
-  void TearDown() override {
-    MagasinLiberer(&m, sys->memoire);
-    EXPECT_EQ(faux.blocs_vivants, 0);
-  }
   std::string Octets() const {
     return std::string((const char*)m.lpDebutMem, m.TailleTotaleFiches);
   }
