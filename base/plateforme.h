@@ -57,6 +57,15 @@ struct DialogueFichier {
   uint32_t erreur;              // out: extended error code, 0 on OK or cancel
 };
 
+// Why a file could not be opened or created.
+enum ErreurFichier {
+  ERREUR_FICHIER_AUTRE = 0,
+  ERREUR_FICHIER_INTROUVABLE,    // no such file or folder
+  ERREUR_FICHIER_INTERDIT,       // access denied
+  ERREUR_FICHIER_TROP_OUVERTS,   // too many open files
+  ERREUR_FICHIER_ACCES_INVALIDE, // invalid access mode
+};
+
 // One entry of a folder listing.
 struct EntreeDossier {
   char nom[260];       // the name alone, "." and ".." included
@@ -88,6 +97,13 @@ struct Fichiers {
   // writing; both return null on failure.
   Poignee (*fichier_ouvrir)(void* ctx, const char* chemin);
   Poignee (*fichier_creer)(void* ctx, const char* chemin);
+  // Opens an existing file for reading and writing; null on failure.
+  Poignee (*fichier_modifier)(void* ctx, const char* chemin);
+  // Why the last ouvrir, creer or modifier failed (ErreurFichier); asked
+  // at once, before any other call.
+  int (*fichier_erreur)(void* ctx);
+  // Cuts the file at taille bytes.
+  int (*fichier_tronquer)(void* ctx, Poignee fichier, int64_t taille);
   int64_t (*fichier_taille)(void* ctx, Poignee fichier);  // -1 on failure
   int (*fichier_positionner)(void* ctx, Poignee fichier, int64_t position);
   size_t (*fichier_lire)(void* ctx, Poignee fichier, void* tampon, size_t n);
@@ -99,6 +115,12 @@ struct Fichiers {
   int (*fichier_remplacer)(void* ctx, const char* source, const char* cible);
   // A new empty file with a unique name in dossier; its path goes to chemin (260 bytes).
   int (*fichier_temporaire)(void* ctx, const char* dossier, char* chemin);
+  // 1 when both paths name the same existing file, whatever their letter
+  // case or form (short or long names).
+  int (*meme_fichier)(void* ctx, const char* a, const char* b);
+  // The system's folder for temporary files, with its final backslash,
+  // into chemin (260 bytes); 0 when there is none.
+  int (*dossier_temporaire)(void* ctx, char* chemin);
   // Free bytes of the drive whose root is racine ("C:\"); 0 when unknown.
   int (*espace_libre)(void* ctx, const char* racine, uint64_t* octets);
   // 1 when the path names something that exists (an access test).

@@ -40,6 +40,29 @@ Poignee FichierOuvrir(void*, const char* chemin) {
 Poignee FichierCreer(void*, const char* chemin) {
   return Ouvrir(chemin, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS);
 }
+Poignee FichierModifier(void*, const char* chemin) {
+  return Ouvrir(chemin, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+}
+int FichierErreur(void*) {
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return ERREUR_FICHIER_INTROUVABLE;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+      return ERREUR_FICHIER_INTERDIT;
+    case ERROR_TOO_MANY_OPEN_FILES:
+      return ERREUR_FICHIER_TROP_OUVERTS;
+    case ERROR_INVALID_ACCESS:
+      return ERREUR_FICHIER_ACCES_INVALIDE;
+  }
+  return ERREUR_FICHIER_AUTRE;
+}
+int FichierTronquer(void*, Poignee f, int64_t taille) {
+  LARGE_INTEGER p;
+  p.QuadPart = taille;
+  return SetFilePointerEx((HANDLE)f, p, nullptr, FILE_BEGIN) && SetEndOfFile((HANDLE)f);
+}
 int64_t FichierTaille(void*, Poignee f) {
   LARGE_INTEGER t;
   return GetFileSizeEx((HANDLE)f, &t) ? t.QuadPart : -1;
@@ -76,6 +99,29 @@ int FichierRemplacer(void*, const char* source, const char* cible) {
 }
 int FichierTemporaire(void*, const char* dossier, char* chemin) {
   return GetTempFileNameA(dossier, "lvx", 0, chemin) != 0;
+}
+// The file's identity: its volume and its index on that volume.
+int Identite(const char* chemin, BY_HANDLE_FILE_INFORMATION* info) {
+  HANDLE h = CreateFileA(chemin, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  BOOL bon = GetFileInformationByHandle(h, info);
+  CloseHandle(h);
+  return bon != 0;
+}
+int MemeFichier(void*, const char* a, const char* b) {
+  BY_HANDLE_FILE_INFORMATION x, y;
+  if (Identite(a, &x) && Identite(b, &y))
+    return x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
+  char pa[MAX_PATH], pb[MAX_PATH];
+  if (!GetFullPathNameA(a, MAX_PATH, pa, nullptr) || !GetFullPathNameA(b, MAX_PATH, pb, nullptr))
+    return lstrcmpiA(a, b) == 0;
+  return lstrcmpiA(pa, pb) == 0;
+}
+int DossierTemporaire(void*, char* chemin) {
+  DWORD n = GetTempPathA(MAX_PATH, chemin);
+  return n > 0 && n < MAX_PATH;
 }
 int EspaceLibre(void*, const char* racine, uint64_t* octets) {
   DWORD secteurs, octets_secteur, libres, total;
@@ -244,6 +290,9 @@ const Fichiers fichiers = {
     .ctx = nullptr,
     .fichier_ouvrir = FichierOuvrir,
     .fichier_creer = FichierCreer,
+    .fichier_modifier = FichierModifier,
+    .fichier_erreur = FichierErreur,
+    .fichier_tronquer = FichierTronquer,
     .fichier_taille = FichierTaille,
     .fichier_positionner = FichierPositionner,
     .fichier_lire = FichierLire,
@@ -253,6 +302,8 @@ const Fichiers fichiers = {
     .fichier_supprimer = FichierSupprimer,
     .fichier_remplacer = FichierRemplacer,
     .fichier_temporaire = FichierTemporaire,
+    .meme_fichier = MemeFichier,
+    .dossier_temporaire = DossierTemporaire,
     .espace_libre = EspaceLibre,
     .acces = Acces,
     .nom_long = NomLong,

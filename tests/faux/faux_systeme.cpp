@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,18 +84,35 @@ void BlocLiberer(void* ctx, Poignee bloc) {
   F(ctx)->blocs_vivants--;
 }
 
-Poignee FichierOuvrir(void* ctx, const char* chemin) {
-  FILE* f = fopen(F(ctx)->Linux(chemin).c_str(), "rb");
-  if (f) F(ctx)->fichiers_ouverts++;
-  return f;
+// A file opened with fopen's mode; the cause kept when it fails.
+Poignee Ouvrir(FauxSysteme* f, const char* chemin, const char* mode) {
+  FILE* x = fopen(f->Linux(chemin).c_str(), mode);
+  if (x) {
+    f->fichiers_ouverts++;
+    return x;
+  }
+  switch (errno) {
+    case ENOENT: case ENOTDIR: f->erreur_fichier = ERREUR_FICHIER_INTROUVABLE; break;
+    case EACCES: case EPERM: case EISDIR: f->erreur_fichier = ERREUR_FICHIER_INTERDIT; break;
+    case EMFILE: case ENFILE: f->erreur_fichier = ERREUR_FICHIER_TROP_OUVERTS; break;
+    default: f->erreur_fichier = ERREUR_FICHIER_AUTRE;
+  }
+  return nullptr;
 }
+Poignee FichierOuvrir(void* ctx, const char* chemin) { return Ouvrir(F(ctx), chemin, "rb"); }
 Poignee FichierCreer(void* ctx, const char* chemin) {
   FauxSysteme* f = F(ctx);
-  if (f->creation_echoue) return nullptr;
+  if (f->creation_echoue) {
+    f->erreur_fichier = f->erreur_creation;
+    return nullptr;
+  }
   f->fichiers_crees.push_back(chemin);
-  FILE* x = fopen(f->Linux(chemin).c_str(), "w+b");
-  if (x) f->fichiers_ouverts++;
-  return x;
+  return Ouvrir(f, chemin, "w+b");
+}
+Poignee FichierModifier(void* ctx, const char* chemin) { return Ouvrir(F(ctx), chemin, "r+b"); }
+int FichierErreur(void* ctx) { return F(ctx)->erreur_fichier; }
+int FichierTronquer(void*, Poignee fichier, int64_t taille) {
+  return fflush((FILE*)fichier) == 0 && ftruncate(fileno((FILE*)fichier), taille) == 0;
 }
 int64_t FichierTaille(void*, Poignee fichier) {
   struct stat s;
@@ -146,6 +165,21 @@ int FichierTemporaire(void* ctx, const char* dossier, char* chemin) {
     return 1;
   }
   return 0;
+}
+// The same file: the same inode, or, for names that do not exist here,
+// the same path in any letter case (the drive C: is case-blind).
+int MemeFichier(void* ctx, const char* a, const char* b) {
+  FauxSysteme* f = F(ctx);
+  struct stat x, y;
+  if (stat(f->Linux(a).c_str(), &x) == 0 && stat(f->Linux(b).c_str(), &y) == 0)
+    return x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+  return strcasecmp(a, b) == 0;
+}
+int DossierTemporaireSysteme(void* ctx, char* chemin) {
+  FauxSysteme* f = F(ctx);
+  std::filesystem::create_directories(f->Linux(f->dossier_temporaire));
+  snprintf(chemin, 260, "%s", f->dossier_temporaire.c_str());
+  return 1;
 }
 int EspaceLibre(void* ctx, const char*, uint64_t* octets) {
   FauxSysteme* f = F(ctx);
@@ -392,6 +426,9 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .ctx = this,
       .fichier_ouvrir = FichierOuvrir,
       .fichier_creer = FichierCreer,
+      .fichier_modifier = FichierModifier,
+      .fichier_erreur = FichierErreur,
+      .fichier_tronquer = FichierTronquer,
       .fichier_taille = FichierTaille,
       .fichier_positionner = FichierPositionner,
       .fichier_lire = FichierLire,
@@ -401,6 +438,8 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .fichier_supprimer = FichierSupprimer,
       .fichier_remplacer = FichierRemplacer,
       .fichier_temporaire = FichierTemporaire,
+      .meme_fichier = MemeFichier,
+      .dossier_temporaire = DossierTemporaireSysteme,
       .espace_libre = EspaceLibre,
       .acces = Acces,
       .nom_long = NomLong,

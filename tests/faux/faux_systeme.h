@@ -60,6 +60,9 @@ struct FauxSysteme {
   // Files.
   int fichiers_ouverts = 0;
   int creation_echoue = 0;
+  int erreur_creation = ERREUR_FICHIER_AUTRE;  // the cause given when creation fails
+  int erreur_fichier = ERREUR_FICHIER_AUTRE;   // cause of the last failed open or create
+  std::string dossier_temporaire = "C:\\Temp\\";
   int64_t ecriture_echoue_apres = -1;  // bytes accepted before writes fail
   int remplacement_echoue = 0;
   int espace_connu = 1;
