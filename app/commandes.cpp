@@ -5,6 +5,7 @@
 
 #include "connexion.h"
 #include "edition.h"
+#include "exportation.h"
 #include "fiches.h"
 #include "importation.h"
 #include "info/lvxinfo.h"
@@ -15,16 +16,6 @@
 #include "recherche.h"
 
 namespace {
-
-// 0 after the refusal message when no card may be added.
-int LimiteFiches(Programme* p) {
-  if (p->magasin.TotalFiches != p->MaxFiches) return 1;
-  ProgrammeMessage(p, p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx),
-                   "Le nombre total de fiches existantes est trop important pour en créer une "
-                   "nouvelle !",
-                   BOITE_OK | ICONE_ATTENTION);
-  return 0;
-}
 
 // Fichier.
 
@@ -72,12 +63,6 @@ int ModifierUrlFichier(Programme* p, int) {
 
 int ModifierUrlExtraWeb(Programme* p, int) {
   CommandeModifierUrlExtraWeb(p);
-  return 0;
-}
-
-// The save-changes prompt; the export of the cards comes with its library.
-int ExporterFichesAVenir(Programme* p, int) {
-  ProgrammeInviteSauvegarde(p);
   return 0;
 }
 
@@ -143,7 +128,7 @@ int DefilementFin(Programme* p, int avant) {
 // Gestion.
 
 int NouvelleFiche(Programme* p, int) {
-  if (!LimiteFiches(p)) return 0;
+  if (!ProgrammePlaceFiche(p)) return 0;
   ProgrammeCurseur(p, p->attente);
   CommandeNouvelleFiche(p);
   ProgrammeCurseur(p, p->fleche);
@@ -151,7 +136,7 @@ int NouvelleFiche(Programme* p, int) {
 }
 
 int Dupliquer(Programme* p, int) {
-  if (LimiteFiches(p)) CommandeDupliquer(p);
+  if (ProgrammePlaceFiche(p)) CommandeDupliquer(p);
   return 0;
 }
 
@@ -291,7 +276,7 @@ const LigneCommande COMMANDES[] = {
     {CMD_BOUTON_ENREGISTRER, CADRE_CROCHETS, Enregistrer, 0},
     {CMD_ENREGISTRER_SOUS, CADRE_PROPRE, EnregistrerSous, 0},
     {CMD_OUVRIR_PAR_DEFAUT, CADRE_PROPRE, OuvrirParDefaut, 0},
-    {CMD_DECOUPER, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_DECOUPER, CADRE_DIALOGUES, CommandeDecouper, 0},
     {CMD_IMPORTER_FICHIER_QUELCONQUE, CADRE_DIALOGUES, CommandeImportation,
      IMPORT_FICHIER_QUELCONQUE},
     {CMD_IMPORTER_PAGE, CADRE_DIALOGUES, CommandeImportation, IMPORT_PAGE},
@@ -301,10 +286,10 @@ const LigneCommande COMMANDES[] = {
     {CMD_IMPORTER_DOSSIER_HTML, CADRE_DIALOGUES, CommandeImportation, IMPORT_DOSSIER_HTML},
     {CMD_IMPORTER_FAVORIS, CADRE_DIALOGUES, CommandeImportation, IMPORT_FAVORIS},
     {CMD_IMPORTER_SIGNETS, CADRE_DIALOGUES, CommandeImportation, IMPORT_SIGNETS},
-    {CMD_EXPORTER_FICHES, CADRE_DIALOGUES, ExporterFichesAVenir, 0},
-    {CMD_EXPORTER_PAGE_LIENS, CADRE_DIALOGUES, A_VENIR, 0},
-    {CMD_EXPORTER_LISTE_EMAIL, CADRE_DIALOGUES, A_VENIR, 0},
-    {CMD_EXPORTER_TEXTE, CADRE_DIALOGUES, A_VENIR, 0},
+    {CMD_EXPORTER_FICHES, CADRE_DIALOGUES, CommandeExporterFiches, 0},
+    {CMD_EXPORTER_PAGE_LIENS, CADRE_DIALOGUES, CommandeExportation, EXPORT_PAGE_LIENS},
+    {CMD_EXPORTER_LISTE_EMAIL, CADRE_DIALOGUES, CommandeExportation, EXPORT_LISTE_EMAIL},
+    {CMD_EXPORTER_TEXTE, CADRE_DIALOGUES, CommandeExportation, EXPORT_TEXTE},
     {CMD_CREER_FICHE_FICHIER, CADRE_DIALOGUES, CommandeImportation, IMPORT_CREER_FICHE_FICHIER},
     {CMD_MODIFIER_URL_FICHIER, CADRE_DIALOGUES, ModifierUrlFichier, 0},
     {CMD_CREER_FICHE_EXTRA_WEB, CADRE_DIALOGUES, CommandeImportation,

@@ -117,6 +117,15 @@ void ProgrammeCurseur(Programme* p, Poignee curseur) {
   p->sys->fenetres->curseur(p->sys->fenetres->ctx, curseur);
 }
 
+int ProgrammePlaceFiche(Programme* p) {
+  if (p->magasin.TotalFiches != p->MaxFiches) return 1;
+  ProgrammeMessage(p, p->sys->fenetres->focus_actuel(p->sys->fenetres->ctx),
+                   "Le nombre total de fiches existantes est trop important pour en créer une "
+                   "nouvelle !",
+                   BOITE_OK | ICONE_ATTENTION);
+  return 0;
+}
+
 void ProgrammeFocusCourant(Programme* p) {
   p->sys->fenetres->focus(p->sys->fenetres->ctx, p->ChampCourant);
 }

@@ -12,6 +12,7 @@ enum : uint32_t {
   TAILLE_DOSSIER_PROGRAMME = 556,
   TAILLE_CHEMIN_IMPORT = 300,
   TAILLE_RECHERCHE = 10001,
+  TAILLE_TITRE_EXPORT = 200,
 };
 
 extern const char* const MAGIE_FICHIER;  // "LorVanix version1 Fichier CARTES"
@@ -73,6 +74,13 @@ struct Programme {
   Poignee fleche, attente;  // cursors
   Poignee instance;         // the program's, for the hooks
   char CheminNavigateurSecours[TAILLE_NOM_FICHIER];  // the browser kept while choosing another
+  // What the exports remember from one call to the next: the files written
+  // and the titles typed.
+  char CheminPageLiens[TAILLE_NOM_FICHIER];
+  char TitrePageLiens[TAILLE_TITRE_EXPORT];
+  char CheminListeEmail[TAILLE_NOM_FICHIER];
+  char TitreListeEmail[TAILLE_TITRE_EXPORT];
+  char CheminTexte[TAILLE_CHEMIN_IMPORT];
   CriteresRecherche criteres;
   EtatEcran ecran;
   BoutonsMaintenus maintenus;
@@ -106,6 +114,8 @@ int ProgrammeMessage(Programme* p, Poignee proprietaire, const char* texte, unsi
 // A refusal or an empty result: OK and the exclamation icon, over the main window.
 void ProgrammeAvertir(Programme* p, const char* texte);
 void ProgrammeCurseur(Programme* p, Poignee curseur);
+// 1 when a card may be added; else 0 after the card limit message.
+int ProgrammePlaceFiche(Programme* p);
 // The focus back to the current field.
 void ProgrammeFocusCourant(Programme* p);
 // Clears the card-dirty flag and the five edits' modified state.
