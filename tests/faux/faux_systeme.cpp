@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "dialogue_import.h"
+#include "dialogues_liens.h"
 
 namespace {
 
@@ -411,6 +412,16 @@ int DialogueImportFaux(void* ctx, Poignee, DialogueImport* d) {
   return action(d);
 }
 
+int DialogueLiensFaux(void* ctx, Poignee, DialogueLiens* d) {
+  FauxSysteme* f = F(ctx);
+  f->modeles_liens.push_back(d->modele);
+  d->fenetre = (Poignee)0xD1B;
+  if (f->dans_liens.empty()) return 0;
+  auto action = f->dans_liens.front();
+  f->dans_liens.pop_front();
+  return action(d);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -495,6 +506,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_import = DialogueImportFaux,
       .dialogue_dossier = DialogueDossierFaux,
   };
+  dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -570,3 +582,4 @@ const Coquille* CoquilleSysteme() { return &installe->coquille; }
 const PressePapiers* PressePapiersSysteme() { return &installe->presse_papiers; }
 const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
+const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }

@@ -13,6 +13,7 @@
 
 #include "plateforme.h"
 #include "systeme_import.h"
+#include "systeme_liens.h"
 #include "systeme_programme.h"
 
 struct MessageVu {
@@ -104,6 +105,11 @@ struct FauxSysteme {
   std::vector<DialogueDossier> dialogues_dossier;
   std::deque<std::function<int(struct DialogueImport*)>> dans_import;
   std::vector<int> modeles_import;
+  // lvxliens's dialogs: what the user does in them (an empty queue
+  // cancels), and the models shown.
+  DialoguesLiens dialogues_liens;
+  std::deque<std::function<int(struct DialogueLiens*)>> dans_liens;
+  std::vector<int> modeles_liens;
   Poignee focus = nullptr;
   int redessins = 0;
   std::vector<Poignee> curseurs;
