@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "dialogue_import.h"
+#include "dialogue_spec.h"
 
 namespace {
 
@@ -411,6 +412,15 @@ int DialogueImportFaux(void* ctx, Poignee, DialogueImport* d) {
   return action(d);
 }
 
+int DialogueSpecFaux(void* ctx, Poignee, DialogueSpec* d) {
+  FauxSysteme* f = F(ctx);
+  d->fenetre = (Poignee)0xD1B;
+  if (f->dans_spec.empty()) return 0;
+  auto action = f->dans_spec.front();
+  f->dans_spec.pop_front();
+  return action(d);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -495,6 +505,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_import = DialogueImportFaux,
       .dialogue_dossier = DialogueDossierFaux,
   };
+  dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -570,3 +581,4 @@ const Coquille* CoquilleSysteme() { return &installe->coquille; }
 const PressePapiers* PressePapiersSysteme() { return &installe->presse_papiers; }
 const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
+const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
