@@ -4,10 +4,12 @@
 #   tools/bench.sh [nom] [arguments...]
 # nom names bench/<nom>_bench.cpp: fichier_donnees (the default: loading and
 # saving a data file of a million cards against a plain copy), recherche
-# (the card test over a million cards, in MB of field text per second) or
+# (the card test over a million cards, in MB of field text per second),
 # import (a bookmark file of 100,000 bookmarks into a store of as many
 # cards, the store walk's duplicate test against ours, then the same file into an
-# empty store beside the Debian program buku, installed here when missing).
+# empty store beside the Debian program buku, installed here when missing),
+# or ajout (a million cards appended to a data file of a million, against a
+# plain copy of a file of the resulting size).
 # Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
 # for import --nombre=N and --sans-litteral.
 set -euo pipefail
