@@ -14,10 +14,9 @@ namespace {
 using ExporterTest = EssaiSpec;
 
 const char CIBLE[] = "C:\\cibles\\cible.lvx";
-const char PLACE[] = "Il n'y a pas assez de place sur le disque, impossible d'exécuter l'opération.";
 
-// A data file of ten cards whose header bytes 33 to 39 are not zero: an
-// append must leave the header as it is.
+// Ten cards whose header bytes 33 to 39 are not zero: an append leaves
+// the header as it is.
 std::string FichierDeDix() {
   std::string f = OctetsFichier(OctetsFiches({101, 102, 103, 104, 105, 106, 107, 108, 109, 110}), 10);
   memcpy(&f[33], "entete", 6);
@@ -25,73 +24,53 @@ std::string FichierDeDix() {
 }
 
 TEST_F(ExporterTest, ChaqueSorteDExportEcritSesFiches) {
-  struct Cas {
-    int choix;
-    std::vector<int> fiches;
-  };
-  const Cas CAS[] = {
-      {CHOIX_NOUVEAU_ECRAN, {5}},          {CHOIX_NOUVEAU_RECHERCHE, {1, 10, 11, 12}},
-      {CHOIX_NOUVEAU_MARQUEES, {2, 7}},    {CHOIX_AJOUT_TOUTES, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
-      {CHOIX_AJOUT_ECRAN, {5}},            {CHOIX_AJOUT_RECHERCHE, {1, 10, 11, 12}},
+  const std::pair<int, std::vector<int>> CAS[] = {
+      {CHOIX_NOUVEAU_ECRAN, {5}},       {CHOIX_NOUVEAU_RECHERCHE, {1, 10, 11, 12}},
+      {CHOIX_NOUVEAU_MARQUEES, {2, 7}}, {CHOIX_AJOUT_TOUTES, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+      {CHOIX_AJOUT_ECRAN, {5}},         {CHOIX_AJOUT_RECHERCHE, {1, 10, 11, 12}},
       {CHOIX_AJOUT_MARQUEES, {2, 7}},
   };
   Remplir(12, 5, {2, 7});
   snprintf(expression, sizeof expression, "1");
-  for (const Cas& c : CAS) {
-    SCOPED_TRACE(c.choix);
+  for (auto [choix, fiches] : CAS) {
+    SCOPED_TRACE(choix);
     faux.messages.clear();
-    int ajout = c.choix >= CHOIX_AJOUT_TOUTES;
-    if (ajout) faux.Ecrire(CIBLE, FichierDeDix());
-    Choisir(c.choix);
-    faux.choix_fichiers = {CIBLE};
-    EXPECT_EQ(Exporter(), 0) << "the question answered with OK, not Oui";
-
-    std::string cartes = OctetsFiches(c.fiches, 0, {2, 7});
-    std::string attendu = OctetsFichier(cartes, (uint32_t)c.fiches.size());
-    if (ajout) {
-      attendu = FichierDeDix();
-      attendu.resize(attendu.size() - 4);
-      attendu += OctetsFichier(cartes, 10 + (uint32_t)c.fiches.size()).substr(40);
+    std::string cartes = OctetsFiches(fiches, 0, {2, 7});
+    std::string attendu = OctetsFichier(cartes, (uint32_t)fiches.size());
+    if (choix >= CHOIX_AJOUT_TOUTES) {
+      // The card on screen onto ten cards: eleven, grown by that card alone.
+      faux.Ecrire(CIBLE, FichierDeDix());
+      attendu = FichierDeDix().substr(0, FichierDeDix().size() - 4) +
+                OctetsFichier(cartes, 10 + (uint32_t)fiches.size()).substr(40);
     }
+    EXPECT_EQ(Exporter(choix, CIBLE), 0) << "the question answered with OK, not Oui";
     EXPECT_EQ(faux.Lire(CIBLE), attendu);
-    EXPECT_EQ(Contenu("C:\\cibles"), std::vector<std::string>{"cible.lvx"}) << "no file left beside";
-    ASSERT_EQ(faux.messages.size(), 1u);
-    EXPECT_EQ(faux.messages[0].texte, "Souhaitez vous ouvrir le fichier cible ?");
+    EXPECT_EQ(Contenu("C:\\cibles"), std::vector<std::string>{"cible.lvx"}) << "nothing beside";
+    ASSERT_EQ(faux.Textes(), std::vector<std::string>{"Souhaitez vous ouvrir le fichier cible ?"});
     EXPECT_EQ(faux.messages[0].style, BOITE_OUI_NON | ICONE_QUESTION);
-    EXPECT_EQ(faux.messages[0].proprietaire, FENETRE);
     EXPECT_EQ(faux.curseurs.back(), FLECHE);
     EXPECT_STREQ(nom_fichier, "C:\\travail\\courant.lvx");
   }
 }
 
-TEST_F(ExporterTest, LesCartesSansFicheAPrendreArretentAvantLeDialogueDeFichier) {
-  struct Cas {
-    int choix;
-    const char* expression;
-    uint16_t noms;
-    const char* message;
-  };
+TEST_F(ExporterTest, SansFicheAPrendreRienNEstDemande) {
   const char* RIEN = "Il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement définis.";
-  const char* rien = "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement définis.";
-  const Cas CAS[] = {
+  const std::tuple<int, const char*, uint16_t, std::string> CAS[] = {
       {CHOIX_NOUVEAU_RECHERCHE, "", 1, RIEN},
-      {CHOIX_AJOUT_RECHERCHE, "", 1, rien},
+      {CHOIX_AJOUT_RECHERCHE, "", 1, "i" + std::string(RIEN + 1)},
       {CHOIX_NOUVEAU_RECHERCHE, "Site", 0, RIEN},
-      {CHOIX_AJOUT_RECHERCHE, "Site", 0, rien},
+      {CHOIX_AJOUT_RECHERCHE, "Site", 0, "i" + std::string(RIEN + 1)},
       {CHOIX_AJOUT_RECHERCHE, "zzz", 1, "Il n'y a pas de fiche correspondant aux critères de recherche."},
       {CHOIX_NOUVEAU_MARQUEES, "", 1, "Il n'y a pas de fiche marquée."},
       {CHOIX_AJOUT_MARQUEES, "", 1, "Il n'y a pas de fiche marquée."},
   };
   Remplir(3);
-  for (const Cas& c : CAS) {
-    SCOPED_TRACE(c.message);
+  for (auto [choix, texte, noms, message] : CAS) {
     faux.messages.clear();
-    snprintf(expression, sizeof expression, "%s", c.expression);
-    RechercheNoms = c.noms;
-    Choisir(c.choix);
-    Exporter();
-    ASSERT_EQ(faux.messages.size(), 1u);
-    EXPECT_EQ(faux.messages[0].texte, c.message);
+    snprintf(expression, sizeof expression, "%s", texte);
+    RechercheNoms = noms;
+    Exporter(choix, CIBLE);
+    ASSERT_EQ(faux.Textes(), std::vector<std::string>{message});
     EXPECT_EQ(faux.messages[0].style, BOITE_OK | ICONE_ATTENTION);
     EXPECT_TRUE(faux.dialogues.empty());
   }
@@ -99,71 +78,53 @@ TEST_F(ExporterTest, LesCartesSansFicheAPrendreArretentAvantLeDialogueDeFichier)
 
 TEST_F(ExporterTest, LaPlaceQuiManqueTientCompteDeLAncienFichier) {
   Remplir(1);
-  const int64_t B = (int64_t)OctetsFiche(FicheSpec(1)).size() + 44;
-  struct Cas {
-    int choix;
-    int64_t existant;  // -1: no file
-    int64_t libre;
-    bool accepte;
+  const int64_t B = (int64_t)OctetsFiches({1}).size() + 44;
+  // existant -1: no file. An append needs the whole size free; without
+  // room for a copy beside the file, it writes in place.
+  const std::tuple<int, int64_t, int64_t, bool> CAS[] = {
+      {CHOIX_NOUVEAU_ECRAN, -1, B, true},      {CHOIX_NOUVEAU_ECRAN, -1, B - 1, false},
+      {CHOIX_NOUVEAU_ECRAN, B - 10, 10, true}, {CHOIX_NOUVEAU_ECRAN, B - 10, 9, false},
+      {CHOIX_NOUVEAU_ECRAN, B + 100, 0, true}, {CHOIX_AJOUT_ECRAN, 0, B - 1, false},
+      {CHOIX_AJOUT_ECRAN, 0, B, true},
   };
-  const Cas CAS[] = {
-      {CHOIX_NOUVEAU_ECRAN, -1, B, true},         {CHOIX_NOUVEAU_ECRAN, -1, B - 1, false},
-      {CHOIX_NOUVEAU_ECRAN, B - 10, 10, true},    {CHOIX_NOUVEAU_ECRAN, B - 10, 9, false},
-      {CHOIX_NOUVEAU_ECRAN, B + 100, 0, true},
-      // An append needs the whole size free; without room for a copy
-      // beside it, it writes in place.
-      {CHOIX_AJOUT_ECRAN, 0, B - 1, false},       {CHOIX_AJOUT_ECRAN, 0, B, true},
-  };
-  for (const Cas& c : CAS) {
-    SCOPED_TRACE(testing::Message() << c.choix << " " << c.existant << " " << c.libre);
+  for (auto [choix, existant, libre, accepte] : CAS) {
+    SCOPED_TRACE(testing::Message() << choix << " " << existant << " " << libre);
     faux.messages.clear();
-    std::string avant = c.choix == CHOIX_AJOUT_ECRAN ? FichierDeDix()
-                        : c.existant >= 0            ? std::string((size_t)c.existant, 'x')
-                                                     : "";
+    std::string avant = choix == CHOIX_AJOUT_ECRAN ? FichierDeDix()
+                        : existant >= 0            ? std::string((size_t)existant, 'x')
+                                                   : "";
     std::remove(faux.Linux(CIBLE).c_str());
-    if (c.existant >= 0) faux.Ecrire(CIBLE, avant);
-    faux.espace_libre = (uint64_t)c.libre;
-    Choisir(c.choix);
-    faux.choix_fichiers = {CIBLE};
-    Exporter();
-    ASSERT_FALSE(faux.messages.empty());
-    EXPECT_EQ(faux.messages[0].texte == PLACE, !c.accepte);
-    if (c.accepte)
-      EXPECT_EQ(faux.Lire(CIBLE).size(), c.choix == CHOIX_AJOUT_ECRAN ? avant.size() + B - 44 : B);
+    if (existant >= 0) faux.Ecrire(CIBLE, avant);
+    faux.espace_libre = (uint64_t)libre;
+    Exporter(choix, CIBLE);
+    EXPECT_EQ(faux.Textes()[0] == "Il n'y a pas assez de place sur le disque, impossible "
+                                  "d'exécuter l'opération.",
+              !accepte);
+    if (accepte)
+      EXPECT_EQ(faux.Lire(CIBLE).size(), choix == CHOIX_AJOUT_ECRAN ? avant.size() + B - 44 : B);
     else
-      EXPECT_EQ(faux.Lire(CIBLE), c.existant >= 0 ? avant : "");
+      EXPECT_EQ(faux.Lire(CIBLE), avant);
   }
 }
 
-TEST_F(ExporterTest, UneFicheDePlusDe65534OctetsPartEntiere) {
-  std::vector<Textes> fiches = {FicheSpec(1),
-                                {"grande", std::string(40000, 'u'), "", "", std::string(40000, 'n')},
-                                FicheSpec(3)};
+TEST_F(ExporterTest, UneFicheDePlusDe65534OctetsPartEntiereEtUneEcritureManqueeSeVoit) {
+  std::vector<Textes> fiches = {FicheSpec(1), {"grande", std::string(40000, 'u'), "", "", std::string(40000, 'n')}};
   RemplirMagasin(&m, &faux.memoire, fiches);
   m.lpFicheEcran = MagasinFiche(&m, 2);
   EcrireMot(MagasinFiche(&m, 1), 1);
   EcrireMot(MagasinFiche(&m, 2), 1);
   std::string une = OctetsFiche(fiches[1], 1), deux = OctetsFiche(fiches[0], 1) + une;
   ASSERT_GT(une.size(), 65534u);
-  for (auto [choix, cartes, total] : {std::tuple{CHOIX_NOUVEAU_ECRAN, une, 1},
-                                      std::tuple{CHOIX_NOUVEAU_MARQUEES, deux, 2}}) {
-    Choisir(choix);
-    faux.choix_fichiers = {CIBLE};
-    Exporter();
-    AttendreFichier(CIBLE, OctetsFichier(cartes, total));
-  }
-  Choisir(CHOIX_AJOUT_ECRAN);
-  faux.choix_fichiers = {CIBLE};
-  Exporter();
+  Exporter(CHOIX_NOUVEAU_ECRAN, CIBLE);
+  AttendreFichier(CIBLE, OctetsFichier(une, 1));
+  Exporter(CHOIX_NOUVEAU_MARQUEES, CIBLE);
+  AttendreFichier(CIBLE, OctetsFichier(deux, 2));
+  Exporter(CHOIX_AJOUT_ECRAN, CIBLE);
   AttendreFichier(CIBLE, OctetsFichier(deux + une, 3));
-}
 
-TEST_F(ExporterTest, UneEcritureManqueeNEstPasUnSucces) {
-  Remplir(3, 1, {1, 2, 3});
+  faux.messages.clear();
   EchecUnique::Armer(&fichiers, &faux.fichiers, 100);
-  Choisir(CHOIX_NOUVEAU_MARQUEES);
-  faux.choix_fichiers = {CIBLE};
-  Exporter();
+  Exporter(CHOIX_NOUVEAU_MARQUEES, CIBLE);
   EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Ecriture sur le disque impossible."});
   EXPECT_EQ(faux.messages[0].style, BOITE_OK | ICONE_ERREUR);
 }
@@ -171,37 +132,27 @@ TEST_F(ExporterTest, UneEcritureManqueeNEstPasUnSucces) {
 // Through the export itself: the answer to the question, reset by every call.
 TEST_F(ExporterTest, LeFichierCibleSOuvreSurOuiSeulement) {
   Remplir(2);
-  char magie[] = "LorVanix version1 Fichier CARTES";
-  char vide[] = "", dossier_programme[] = "C:\\Lorvanix";
-  auto Appeler = [&]() {
-    return Util_Dll_manipulation_speciale(FENETRE, m.lpDebutMem, m.lpFinMem, magie, m.lpFicheEcran,
-                                          nom_fichier, expression, tampon_recherche.data(), 0, 1,
-                                          0, 0, 0, 0, 0, 0, 0, (uint32_t)m.TotalFiches,
-                                          m.TailleTotaleFiches, transfert.data(), vide, FLECHE,
-                                          ATTENTE, dossier_programme);
+  char magie[] = "LorVanix version1 Fichier CARTES", vide[] = "", programme[] = "C:\\Lorvanix";
+  auto Appeler = [&](int reponse, bool annuler = false) {
+    faux.dans_spec.push_back([annuler](DialogueSpec* d) {
+      DialogueSpecAppuyer(d, IDC_SAUVESPEC_NOUVEAU_ECRAN);
+      return !annuler;
+    });
+    faux.choix_fichiers = {CIBLE};
+    faux.reponses = {reponse};
+    EXPECT_EQ(Util_Dll_manipulation_speciale(
+                  FENETRE, m.lpDebutMem, m.lpFinMem, magie, m.lpFicheEcran, nom_fichier,
+                  expression, tampon_recherche.data(), 0, 1, 0, 0, 0, 0, 0, 0, 0,
+                  (uint32_t)m.TotalFiches, m.TailleTotaleFiches, transfert.data(), vide, FLECHE,
+                  ATTENTE, programme),
+              0);
+    return Lvxspec_Recuperer_ChargerFichierOk();
   };
-  Choisir(CHOIX_NOUVEAU_ECRAN);
-  faux.choix_fichiers = {CIBLE};
-  faux.reponses = {REPONSE_OUI};
-  EXPECT_EQ(Appeler(), 0);
-  EXPECT_EQ(Lvxspec_Recuperer_ChargerFichierOk(), 1);
-  EXPECT_STREQ(nom_fichier, CIBLE);
-
-  snprintf(nom_fichier, sizeof nom_fichier, "C:\\travail\\courant.lvx");
-  Choisir(CHOIX_NOUVEAU_ECRAN);
-  faux.choix_fichiers = {CIBLE};
-  faux.reponses = {REPONSE_NON};
-  Appeler();
-  EXPECT_EQ(Lvxspec_Recuperer_ChargerFichierOk(), 0);
+  EXPECT_EQ(Appeler(REPONSE_NON), 0);
   EXPECT_STREQ(nom_fichier, "C:\\travail\\courant.lvx");
-
-  Choisir(CHOIX_NOUVEAU_ECRAN);
-  faux.choix_fichiers = {CIBLE};
-  faux.reponses = {REPONSE_OUI};
-  Appeler();
-  ASSERT_EQ(Lvxspec_Recuperer_ChargerFichierOk(), 1);
-  Appeler();  // the dialog cancelled
-  EXPECT_EQ(Lvxspec_Recuperer_ChargerFichierOk(), 0);
+  EXPECT_EQ(Appeler(REPONSE_OUI), 1);
+  EXPECT_STREQ(nom_fichier, CIBLE);
+  EXPECT_EQ(Appeler(REPONSE_OUI, true), 0);
 }
 
 }  // namespace
