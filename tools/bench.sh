@@ -7,9 +7,11 @@
 # (the card test over a million cards, in MB of field text per second),
 # import (a bookmark file of 100,000 bookmarks into a store of as many
 # cards, the store walk's duplicate test against ours, then the same file into an
-# empty store beside the Debian program buku, installed here when missing)
-# or export (the HTML links page, the HTML mailing list and the text export
-# of a million cards, each beside a plain copy of a file of its size).
+# empty store beside the Debian program buku, installed here when missing),
+# export (the HTML links page, the HTML mailing list and the text export
+# of a million cards, each beside a plain copy of a file of its size) or
+# ajout (a million cards appended to a data file of a million, against a
+# plain copy of a file of the resulting size).
 # Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
 # for import --nombre=N and --sans-litteral.
 set -euo pipefail

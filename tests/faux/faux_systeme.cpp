@@ -16,6 +16,7 @@
 
 #include "dialogue_import.h"
 #include "dialogues_liens.h"
+#include "dialogue_spec.h"
 
 namespace {
 
@@ -422,6 +423,15 @@ int DialogueLiensFaux(void* ctx, Poignee, DialogueLiens* d) {
   return action(d);
 }
 
+int DialogueSpecFaux(void* ctx, Poignee, DialogueSpec* d) {
+  FauxSysteme* f = F(ctx);
+  d->fenetre = (Poignee)0xD1B;
+  if (f->dans_spec.empty()) return 0;
+  auto action = f->dans_spec.front();
+  f->dans_spec.pop_front();
+  return action(d);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -507,6 +517,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_dossier = DialogueDossierFaux,
   };
   dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
+  dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -583,3 +594,4 @@ const PressePapiers* PressePapiersSysteme() { return &installe->presse_papiers; 
 const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
 const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }
+const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }

@@ -15,6 +15,7 @@
 #include "systeme_import.h"
 #include "systeme_liens.h"
 #include "systeme_programme.h"
+#include "systeme_spec.h"
 
 struct MessageVu {
   std::string texte;
@@ -117,6 +118,11 @@ struct FauxSysteme {
   // Module path given for any instance, and the shell folders known (by DOSSIER_).
   std::string chemin_module = "C:\\Program Files\\Lorvanix\\lorvanix.exe";
   std::map<int, std::string> dossiers_speciaux;
+
+  // lvxspec's export dialog: what the user does there, in turn; an empty
+  // queue cancels.
+  DialoguesSpec dialogues_spec;
+  std::deque<std::function<int(struct DialogueSpec*)>> dans_spec;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);
