@@ -1,5 +1,7 @@
 #include "ajouter_fiches.h"
 
+#include <vector>
+
 #include "fichier_cible.h"
 #include "outils_spec.h"
 
@@ -7,7 +9,8 @@ namespace {
 
 // The old count gives way to the cards, then the new count follows them.
 int EcrireSuite(const ExportSpec* e, ModeSelection mode, Poignee f, uint32_t ancien) {
-  Sortie s = SortieOuvrir(e->sys->fichiers, f, TamponSortieSpec());
+  std::vector<uint8_t> tampon(TAILLE_TAMPON_SORTIE);
+  Sortie s = SortieOuvrir(e->sys->fichiers, f, tampon.data());
   uint32_t nombre;
   EcrireSelection(e, mode, &s, &nombre);
   uint8_t compte[4];
@@ -25,8 +28,9 @@ int AjouterACote(const ExportSpec* e, ModeSelection mode, Poignee f, uint64_t ta
   Poignee t = fichiers->fichier_creer(fichiers->ctx, temporaire);
   int bon = t != nullptr;
   if (bon) {
+    std::vector<uint8_t> tampon(TAILLE_TAMPON_SORTIE);
     bon = fichiers->fichier_positionner(fichiers->ctx, f, 0) &&
-          CopierOctets(fichiers, e->sys->fenetres, f, t, taille - 4, TamponSortieSpec(),
+          CopierOctets(fichiers, e->sys->fenetres, f, t, taille - 4, tampon.data(),
                        TAILLE_TAMPON_SORTIE, nullptr) &&
           EcrireSuite(e, mode, t, ancien);
     bon = fichiers->fichier_fermer(fichiers->ctx, t) && bon;

@@ -1,5 +1,7 @@
 #include "exporter_fiches.h"
 
+#include <vector>
+
 #include "chaines.h"
 #include "fichier_cible.h"
 #include "lvxgest.h"
@@ -110,7 +112,8 @@ int EcrireNouveauFichier(const ExportSpec* e, ModeSelection mode, const char* ch
   if (!f) return 0;
 
   fenetres->curseur(fenetres->ctx, e->attente);
-  Sortie s = SortieOuvrir(fichiers, f, TamponSortieSpec());
+  std::vector<uint8_t> tampon(TAILLE_TAMPON_SORTIE);
+  Sortie s = SortieOuvrir(fichiers, f, tampon.data());
   uint8_t entete[TAILLE_ENTETE];
   EnteteSpec(e->magie, entete);
   SortieEcrire(&s, entete, sizeof entete);

@@ -7,12 +7,6 @@
 #include "sortie.h"
 #include "titre.h"
 
-namespace {
-
-uint8_t tamponSortie[TAILLE_TAMPON_SORTIE];
-
-}  // namespace
-
 int MessageSpec(const Fenetres* fenetres, Poignee proprietaire, const char* texte, unsigned style) {
   return fenetres->message(fenetres->ctx, proprietaire, texte, TITRE_LORVANIX, style);
 }
@@ -54,7 +48,6 @@ int FichierACote(const Fichiers* fichiers, const char* chemin, char* temporaire)
   return 0;
 }
 
-uint8_t* TamponSortieSpec() { return tamponSortie; }
 
 int CopierOctets(const Fichiers* fichiers, const Fenetres* fenetres, Poignee de, Poignee vers,
                  uint64_t n, uint8_t* tampon, size_t taille_tampon, Poignee fenetre) {

@@ -24,10 +24,6 @@ uint64_t TailleExistante(const Fichiers* fichiers, const char* chemin);
 // bytes); 0 (temporaire empty) when none can be made.
 int FichierACote(const Fichiers* fichiers, const char* chemin, char* temporaire);
 
-// The write buffer of the exports (TAILLE_TAMPON_SORTIE bytes): larger
-// than the transfer buffer, which the card test uses meanwhile.
-uint8_t* TamponSortieSpec();
-
 // Copies n bytes from the current position of de to that of vers in
 // pieces of at most taille_tampon bytes; with a window, it is repainted
 // after each piece. 1 when every byte was read and written.
