@@ -58,12 +58,14 @@ constexpr Remplacement Remplacer(unsigned octet) {
     case '&': return Nom("amp");
     case '<': return Nom("lt");
     case '>': return Nom("gt");
-    case 0x83: return Numero(octet);
     case 0xA9: return Nom("copy");
     case 0xAE: return Nom("reg");
-    case 0xBE: break;  // stays as it is
     default:
-      if (octet >= 0xA1 && octet <= 0xBF) return Numero(octet);
+      // By number every other byte above ASCII: the page is then pure
+      // ASCII and reads the same in any browser, whatever encoding it
+      // guesses for a page that names none (numbers 128 to 159 are the
+      // Western code page's own signs: 128 the euro, 156 the oe).
+      if (octet >= 0x80 && octet <= 0xBF) return Numero(octet);
       if (octet >= 0xC0) {
         const char* nom = NOMS_LETTRES[octet - 0xC0];
         return nom ? Nom(nom) : Numero(octet);

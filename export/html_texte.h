@@ -1,6 +1,7 @@
 // Text made fit for an HTML page: line feeds become <BR>, carriage returns
-// go, the three markup characters and the accented letters of the Western
-// code page become entities, every other byte stays as it is.
+// go, the three markup characters and every byte above ASCII become
+// entities (by name for the letters, by number for the rest), every other
+// byte stays as it is.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Opens a links page written by the program in headless Chromium, as a
 # reader would: every expected link text must be a link of the page as the
-# browser parsed it (entities decoded), the title must be the page's, and a
-# screenshot of the page is saved to look at.
-# Usage: page_navigateur.sh PAGE LIENS_ATTENDUS TITRE_ATTENDU CAPTURE.png
+# browser parsed it (entities decoded), every expected note line must be
+# in its text, the title must be the page's, and a screenshot of the page
+# is saved to look at.
+# Usage: page_navigateur.sh PAGE LIENS_ATTENDUS NOTES_ATTENDUES TITRE_ATTENDU CAPTURE.png
 set -euo pipefail
 
-page=$1 attendus=$2 titre=$3 capture=$4
+page=$1 attendus=$2 notes=$3 titre=$4 capture=$5
 navigateur=$(command -v chromium || command -v chromium-browser || true)
 if [[ -z $navigateur ]]; then
   echo "page_navigateur: chromium est introuvable (tools/install_deps.sh l'installe)" >&2
   exit 1
 fi
-for f in "$page" "$attendus" "$titre"; do
+for f in "$page" "$attendus" "$notes" "$titre"; do
   [[ -f $f ]] || { echo "page_navigateur: $f manque (le cas export_page_liens l'écrit)" >&2; exit 1; }
 done
 
@@ -40,6 +41,14 @@ while IFS= read -r texte; do
     echec=1
   fi
 done <"$attendus"
+# The text as read: the serializer's own entities decoded.
+texte=$(sed 's/<[^>]*>/\n/g; s/&nbsp;/\xc2\xa0/g; s/&lt;/</g; s/&gt;/>/g; s/&amp;/\&/g' <<<"$dom")
+while IFS= read -r ligne; do
+  if ! grep -qF -- "$ligne" <<<"$texte"; then
+    echo "ECHEC: ligne de notes absente ou mal lue : $ligne"
+    echec=1
+  fi
+done <"$notes"
 titre_page=$(grep -o '<title>[^<]*</title>' <<<"$dom" | sed 's/<\/\?title>//g; s/&amp;/\&/g')
 if [[ $titre_page != "$(cat "$titre")" ]]; then
   echo "ECHEC: titre « $titre_page », attendu « $(cat "$titre") »"
@@ -52,4 +61,4 @@ fi
 if ((echec)); then
   exit 1
 fi
-echo "page_navigateur: $nombre liens, titre « $titre_page », capture $capture"
+echo "page_navigateur: $nombre liens, $(grep -c . "$notes") lignes de notes, titre « $titre_page », capture $capture"

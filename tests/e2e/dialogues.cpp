@@ -74,7 +74,23 @@ bool PiloteAttendreDisparition(HWND fenetre, int delai_ms) {
   return PiloteAttendre([&] { return !IsWindow(fenetre) || !IsWindowVisible(fenetre); }, delai_ms);
 }
 
-bool PiloteRepondreFichier(Programme& p, const char* titre, const std::string& chemin) {
+namespace {
+
+struct Proprietaire {
+  HWND proprietaire;
+  HWND trouvee;
+};
+
+BOOL CALLBACK ExaminerPossedee(HWND fenetre, LPARAM l) {
+  Proprietaire* r = reinterpret_cast<Proprietaire*>(l);
+  if (GetWindow(fenetre, GW_OWNER) != r->proprietaire || !IsWindowVisible(fenetre)) return TRUE;
+  r->trouvee = fenetre;
+  return FALSE;
+}
+
+}  // namespace
+
+bool PiloteRepondreFichier(Programme& p, const char* titre, const std::string& chemin, bool remplacer) {
   HWND dialogue = PiloteAttendreDialogue(p, titre);
   if (!dialogue) return false;
   HWND nom = GetDlgItem(dialogue, ID_NOM_EXPLORATEUR);
@@ -87,6 +103,18 @@ bool PiloteRepondreFichier(Programme& p, const char* titre, const std::string& c
   }
   PostMessageA(dialogue, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialogue, IDOK)));
+  if (remplacer) {
+    // The dialog's own question before it writes over an existing file.
+    Proprietaire r{dialogue, nullptr};
+    if (!PiloteAttendre([&] {
+          EnumWindows(ExaminerPossedee, reinterpret_cast<LPARAM>(&r));
+          return r.trouvee != nullptr;
+        }) ||
+        !PiloteCliquer(r.trouvee, IDYES)) {
+      std::printf("\"%s\" ne demande pas s'il faut remplacer le fichier\n", titre);
+      return false;
+    }
+  }
   if (PiloteAttendreDisparition(dialogue)) return true;
   std::printf("\"%s\" reste ouvert apres OK\n", titre);
   return false;

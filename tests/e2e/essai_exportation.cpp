@@ -41,8 +41,8 @@ FicheLue Fiche(const std::string& nom, const std::string& url) {
 }
 
 // The page of the sample's links, then the card offered for it. The link
-// texts expected go beside the page, one per line in UTF-8, for the browser
-// check that follows this case.
+// texts and the note lines expected go beside the page, one per line in
+// UTF-8, for the browser check that follows this case.
 void PageLiens() {
   Programme p;
   std::vector<FicheLue> fiches;
@@ -71,14 +71,27 @@ void PageLiens() {
   std::string octets;
   if (Verifier(LireFichier(page, octets), "la page est ecrite")) {
     VerifierTexte(octets.substr(0, 16), "<HTML>\r\n\r\n<HEAD>", "debut de la page");
-    VerifierTexte(octets.substr(octets.size() - 19), "</BODY>\r\n\r\n</HTML>", "fin de la page, sans fin de ligne");
+    VerifierTexte(octets.substr(octets.size() - 18), "</BODY>\r\n\r\n</HTML>", "fin de la page, sans fin de ligne");
   }
-  std::string attendus;
+  // Each line of the notes below its link: carriage returns dropped, line
+  // feeds breaking the line.
+  std::string attendus, notes;
   for (const FicheLue& f : fiches) {
     if (f.champs[1].empty() || f.champs[1].rfind("<EXTRAWEB>", 0) == 0) continue;
     attendus += Utf8(f.champs[0].empty() ? f.champs[1] : f.champs[0]) + "\n";
+    std::string ligne;
+    for (char c : f.champs[4] + "\n") {
+      if (c == '\r') continue;
+      if (c != '\n') {
+        ligne += c;
+      } else if (!ligne.empty()) {
+        notes += Utf8(ligne) + "\n";
+        ligne.clear();
+      }
+    }
   }
   EcrireFichier(dossier + "\\liens_attendus.txt", attendus);
+  EcrireFichier(dossier + "\\notes_attendues.txt", notes);
   EcrireFichier(dossier + "\\titre_attendu.txt", Utf8(titre) + "\n");
   PiloteTerminer(p);
 }
@@ -141,7 +154,7 @@ void Decouper() {
   if (!Verifier(PiloteDemarrer(p, "export_decouper", ""), "demarrage")) return;
   PiloteCommande(p, CMD_DECOUPER);
   if (!Verifier(PiloteRepondreFichier(p, TITRE_A_DECOUPER, source), "fichier a decouper") ||
-      !Verifier(PiloteRepondreFichier(p, TITRE_DEUXIEME, source), "meme nom pour la deuxieme partie")) {
+      !Verifier(PiloteRepondreFichier(p, TITRE_DEUXIEME, source, true), "meme nom pour la deuxieme partie")) {
     PiloteTerminer(p);
     return;
   }

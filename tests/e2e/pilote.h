@@ -84,7 +84,10 @@ std::string PiloteTexteBoite(HWND boite);
 bool PiloteCliquer(HWND dialogue, int id);
 bool PiloteAttendreDisparition(HWND fenetre, int delai_ms = DELAI_MS);
 // Answers an Explorer-style file dialog with `chemin`.
-bool PiloteRepondreFichier(Programme& p, const char* titre, const std::string& chemin);
+// With `remplacer`, the chosen file exists: the dialog's question whether
+// to replace it is answered Oui.
+bool PiloteRepondreFichier(Programme& p, const char* titre, const std::string& chemin,
+                           bool remplacer = false);
 
 // --- icon of a message box (icone.cpp) ---
 Icone PiloteIconeBoite(HWND boite);

@@ -33,12 +33,10 @@ std::string Attendu(unsigned octet) {
     case '&': return "&amp;";
     case '<': return "&lt;";
     case '>': return "&gt;";
-    case 0x83: return "&#131;";
     case 0xA9: return "&copy;";
     case 0xAE: return "&reg;";
-    case 0xBE: return "\xbe";
   }
-  if (octet >= 0xA1 && octet <= 0xBF) return "&#" + std::to_string(octet) + ";";
+  if (octet >= 0x80 && octet <= 0xBF) return "&#" + std::to_string(octet) + ";";
   if (octet >= 0xC0) return std::string("&") + lettres[octet - 0xC0] + ";";
   return std::string(1, (char)octet);
 }
@@ -48,6 +46,8 @@ TEST(HtmlTexteTest, ChaqueOctetSelonLaTable) {
     EXPECT_EQ(Convertir(std::string(1, (char)octet)), Attendu(octet)) << "octet " << octet;
   // A few written out whole, in case both tables agree wrongly.
   EXPECT_EQ(Convertir("\xa3\xb0\xc7\xe9\xdf\xff\""), "&#163;&#176;&Ccedil;&eacute;&szlig;&yuml;\"");
+  // The euro and the oe by number, never as raw bytes a browser may misread.
+  EXPECT_EQ(Convertir("\x80\x9c\xa0\xbe"), "&#128;&#156;&#160;&#190;");
 }
 
 TEST(HtmlTexteTest, LesFinsDeLigne) {
