@@ -168,14 +168,17 @@ struct Fenetres {
   void (*minuteur_arreter)(void* ctx, Poignee fenetre, unsigned id);
 };
 
-// Stepping through an 8-bit text character by character (CharNextA,
-// CharPrevA): all the search engine needs of the system.
+// 8-bit texts as the user's language sees them: stepping through them
+// character by character (CharNextA, CharPrevA), and their order.
 struct Caracteres {
   void* ctx;
   // The next character (a NUL stays where it is).
   const char* (*caractere_suivant)(void* ctx, const char* texte);
   // The character before courant in texte; texte itself at the start.
   const char* (*caractere_precedent)(void* ctx, const char* texte, const char* courant);
+  // The user locale's case-sensitive linguistic order (lstrcmpA): below 0
+  // when a comes first, 0 when equal, above 0 when b comes first.
+  int (*comparer)(void* ctx, const char* a, const char* b);
 };
 
 // The shell: special folders, associated programs, launching, help.

@@ -218,6 +218,7 @@ void BoutonEnfonce(void*, Poignee bouton, int enfonce) {
 const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
   return CharPrevA(texte, courant);
 }
+int Comparer(void*, const char* a, const char* b) { return lstrcmpA(a, b); }
 void EditSelectionner(void*, Poignee edit, uint32_t debut, uint32_t fin) {
   SendMessageA((HWND)edit, EM_SETSEL, debut, fin);
   SendMessageA((HWND)edit, EM_SCROLLCARET, 0, 0);
@@ -338,6 +339,7 @@ const Caracteres caracteres = {
     .ctx = nullptr,
     .caractere_suivant = CaractereSuivant,
     .caractere_precedent = CaracterePrecedent,
+    .comparer = Comparer,
 };
 
 const Coquille coquille = {
