@@ -1,7 +1,8 @@
 // The exports of the File menu driven as a user would: a links page with
 // the card offered for it (the page is then opened in a real browser, see
 // tools/page_navigateur.sh), the marked cards to a new data file opened at
-// once, and a data file cut in two, both halves loaded.
+// once, a data file cut in two, both halves loaded, and the refusals of the
+// other dialogs.
 #include "attentes.h"
 #include "fichiers.h"
 #include "import_pilote.h"
@@ -12,9 +13,13 @@ namespace {
 constexpr int CMD_DECOUPER = 356;
 constexpr int CMD_EXPORTER_FICHES = 323;
 constexpr int CMD_EXPORTER_PAGE_LIENS = 380;
+constexpr int CMD_EXPORTER_LISTE_EMAIL = 341;
+constexpr int CMD_EXPORTER_TEXTE = 573;
 
 constexpr int ID_LIENS_TITRE = 381, ID_LIENS_OK = 472;
-constexpr int ID_SPEC_MARQUEES = 624, ID_SPEC_OK = 499;
+constexpr int ID_SPEC_MARQUEES = 624, ID_SPEC_OK = 499, ID_SPEC_ANNULER = 500;
+constexpr int ID_MAILING_RECHERCHE = 482, ID_MAILING_SEPARATEUR = 485, ID_MAILING_OK = 486;
+constexpr int ID_TEXTE_OK = 781, ID_TEXTE_ANNULER = 782, ID_TEXTE_NOM = 783, ID_TEXTE_NOTES = 787;
 
 const char* const TITRE_LIENS = "Générer une page de liens HTML :";
 const char* const TITRE_LIENS_SOUS = "Générer la page de liens HTML sous...";
@@ -178,10 +183,48 @@ void Decouper() {
   PiloteTerminer(p);
 }
 
+// The other dialogs as a user meets them, and their refusals: criteria
+// that cannot select anything, no field to write, no choice made.
+void Dialogues() {
+  Programme p;
+  if (!Verifier(PiloteDemarrer(p, "export_dialogues", ""), "demarrage")) return;
+  PiloteCommande(p, CMD_EXPORTER_LISTE_EMAIL);
+  HWND d = PiloteAttendreDialogue(p, "Générer une mailing liste HTML :");
+  if (Verifier(d != nullptr, "la boite de la mailing liste s'ouvre")) {
+    VerifierTexte(PiloteTexteControle(d, ID_MAILING_SEPARATEUR), "; ", "separateur de depart");
+    CliquerAttendre(d, ID_MAILING_RECHERCHE);
+    PiloteCliquer(d, ID_MAILING_OK);
+    VerifierBoite(p, "Il n'y a rien à rechercher.\nLes critères de recherche ne sont pas correctement définis.",
+                  Icone::Exclamation, {IDOK}, IDOK);
+    Verifier(PiloteChercherDialogue(p, "Générer la mailing liste HTML sous...") == nullptr,
+             "pas de choix de fichier sans critere");
+  }
+  PiloteCommande(p, CMD_EXPORTER_TEXTE);
+  d = PiloteAttendreDialogue(p, "Exporter vers un fichier texte :");
+  if (Verifier(d != nullptr, "la boite du fichier texte s'ouvre")) {
+    for (int id = ID_TEXTE_NOM; id <= ID_TEXTE_NOTES; id++) CliquerAttendre(d, id);
+    PiloteCliquer(d, ID_TEXTE_OK);
+    VerifierBoite(p, "Vous devez sélectionner au moins un champ !", Icone::Exclamation, {IDOK}, IDOK);
+    Verifier(IsWindowVisible(d) != 0, "la boite du fichier texte reste ouverte");
+    PiloteCliquer(d, ID_TEXTE_ANNULER);
+    Verifier(PiloteAttendreDisparition(d), "Annuler ferme la boite du fichier texte");
+  }
+  PiloteCommande(p, CMD_EXPORTER_FICHES);
+  d = PiloteAttendreDialogue(p, TITRE_SPEC);
+  if (Verifier(d != nullptr, "la boite d'export des fiches s'ouvre")) {
+    PiloteCliquer(d, ID_SPEC_OK);
+    VerifierBoite(p, "Vous devez sélectionner une option !", Icone::Exclamation, {IDOK}, IDOK);
+    PiloteCliquer(d, ID_SPEC_ANNULER);
+    Verifier(PiloteAttendreDisparition(d), "Annuler ferme la boite d'export");
+  }
+  PiloteTerminer(p);
+}
+
 const Cas cas[] = {
     {"export_page_liens", PageLiens},
     {"export_fiches_marquees", FichesMarquees},
     {"export_decouper", Decouper},
+    {"export_dialogues", Dialogues},
 };
 
 }  // namespace
