@@ -180,8 +180,8 @@ SuiteListes DialogueListesAppuyer(DialogueListes* d, unsigned id) {
 
 void AfficherListe(const SystemeAffic* sys, const ParametresAffic* p, CommandeAffic commande,
                    ResultatAffic* r) {
-  GenreListe genre;
-  RestrictionListe restriction;
+  GenreListe genre = LISTE_NOMS;
+  RestrictionListe restriction = LISTE_TOUTES;
   Genre(p, commande, &genre, &restriction);
   const uint16_t* c = p->criteres;
   CriteresListe criteres = {
