@@ -135,6 +135,7 @@ SuiteListes Lot(DialogueListes* d, int (*remplir)(ListeValeurs*)) {
     return LISTES_FERME;
   }
   Numeros(d);
+  d->selection = ListeNombre(&d->liste) ? 0 : -1;
   d->lot_change = 1;
   return LISTES_RESTE;
 }
