@@ -11,7 +11,9 @@
 # export (the HTML links page, the HTML mailing list and the text export
 # of a million cards, each beside a plain copy of a file of its size) or
 # ajout (a million cards appended to a data file of a million, against a
-# plain copy of a file of the resulting size).
+# plain copy of a file of the resulting size), or listes (distinct keywords
+# and categories over a million cards, batch after batch, beside the literal
+# scan of the values already listed on a smaller store).
 # Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
 # for import --nombre=N and --sans-litteral.
 set -euo pipefail

@@ -19,6 +19,7 @@
 #include "dialogue_import.h"
 #include "dialogues_liens.h"
 #include "dialogue_spec.h"
+#include "dialogues_affic.h"
 
 namespace {
 
@@ -460,6 +461,24 @@ int DialogueSpecFaux(void* ctx, Poignee, DialogueSpec* d) {
   return action(d);
 }
 
+void DialogueListesFaux(void* ctx, Poignee, DialogueListes* d) {
+  FauxSysteme* f = F(ctx);
+  d->fenetre = (Poignee)0xD1C;
+  if (f->dans_listes.empty()) return;
+  auto action = f->dans_listes.front();
+  f->dans_listes.pop_front();
+  action(d);
+}
+
+int DialogueEnvRechercheFaux(void* ctx, Poignee, DialogueEnvRecherche* d) {
+  FauxSysteme* f = F(ctx);
+  d->edit = (Poignee)0xD1D;
+  if (f->dans_env_recherche.empty()) return 0;
+  auto action = f->dans_env_recherche.front();
+  f->dans_env_recherche.pop_front();
+  return action(d);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -547,6 +566,11 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
   };
   dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
   dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
+  dialogues_affic = DialoguesAffic{
+      .ctx = this,
+      .dialogue_listes = DialogueListesFaux,
+      .dialogue_env_recherche = DialogueEnvRechercheFaux,
+  };
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -624,3 +648,4 @@ const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
 const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }
 const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
+const DialoguesAffic* DialoguesAfficSysteme() { return &installe->dialogues_affic; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plateforme.h"
+#include "systeme_affic.h"
 #include "systeme_import.h"
 #include "systeme_liens.h"
 #include "systeme_programme.h"
@@ -123,6 +124,12 @@ struct FauxSysteme {
   // queue cancels.
   DialoguesSpec dialogues_spec;
   std::deque<std::function<int(struct DialogueSpec*)>> dans_spec;
+
+  // lvxaffic's dialogs: what the user does in the list (an empty queue
+  // closes it) and in the criteria dialog over it (an empty queue cancels).
+  DialoguesAffic dialogues_affic;
+  std::deque<std::function<void(struct DialogueListes*)>> dans_listes;
+  std::deque<std::function<int(struct DialogueEnvRecherche*)>> dans_env_recherche;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);
