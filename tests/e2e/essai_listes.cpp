@@ -45,14 +45,19 @@ LRESULT Envoyer(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
   return (LRESULT)r;
 }
 
-// The list box's entries, in order.
+// The list box's entries, in order. Wine hands an entry to another
+// process in UTF-16 whatever the call: it is asked for so, then turned
+// back into the program's code page.
 std::vector<std::string> Entrees(HWND dialogue) {
   HWND liste = GetDlgItem(dialogue, IDC_LISTES_LISTE);
   std::vector<std::string> entrees;
   LRESULT n = Envoyer(liste, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < n; i++) {
-    char texte[512] = "";
-    Envoyer(liste, LB_GETTEXT, (WPARAM)i, (LPARAM)texte);
+    wchar_t large[512] = L"";
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(liste, LB_GETTEXT, (WPARAM)i, (LPARAM)large, SMTO_NORMAL, DELAI_MS, &r);
+    char texte[1024] = "";
+    WideCharToMultiByte(1252, 0, large, -1, texte, sizeof texte, nullptr, nullptr);
     entrees.push_back(texte);
   }
   return entrees;
