@@ -19,6 +19,7 @@
 #include "dialogue_import.h"
 #include "dialogues_liens.h"
 #include "dialogue_spec.h"
+#include "dialogues_conversion.h"
 
 namespace {
 
@@ -460,6 +461,27 @@ int DialogueSpecFaux(void* ctx, Poignee, DialogueSpec* d) {
   return action(d);
 }
 
+int DialogueConversionFaux(void* ctx, Poignee, DialogueConversion* d) {
+  FauxSysteme* f = F(ctx);
+  f->modeles_conversion.push_back(d->modele);
+  d->fenetre = (Poignee)0xD1C;
+  if (f->dans_conversion.empty()) return 0;
+  auto action = f->dans_conversion.front();
+  f->dans_conversion.pop_front();
+  return action(d);
+}
+
+int ChoisirCheminFaux(void* ctx, ChoixChemin* c) {
+  FauxSysteme* f = F(ctx);
+  f->dossiers_chemins.push_back(c->dossier_initial ? c->dossier_initial : "");
+  c->erreur = f->erreur_chemin;
+  std::string choix = f->chemins_choisis.empty() ? "" : f->chemins_choisis.front();
+  if (!f->chemins_choisis.empty()) f->chemins_choisis.pop_front();
+  if (f->erreur_chemin || choix.empty()) return 0;
+  snprintf(c->chemin, sizeof c->chemin, "%s", choix.c_str());
+  return 1;
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -547,6 +569,11 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
   };
   dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
   dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
+  dialogues_gest = DialoguesGest{
+      .ctx = this,
+      .dialogue_conversion = DialogueConversionFaux,
+      .choisir_chemin = ChoisirCheminFaux,
+  };
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -624,3 +651,4 @@ const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
 const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }
 const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
+const DialoguesGest* DialoguesGestSysteme() { return &installe->dialogues_gest; }

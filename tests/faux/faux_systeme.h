@@ -16,6 +16,7 @@
 #include "systeme_liens.h"
 #include "systeme_programme.h"
 #include "systeme_spec.h"
+#include "systeme_gest.h"
 
 struct MessageVu {
   std::string texte;
@@ -123,6 +124,17 @@ struct FauxSysteme {
   // queue cancels.
   DialoguesSpec dialogues_spec;
   std::deque<std::function<int(struct DialogueSpec*)>> dans_spec;
+
+  // lvxgest's conversion dialogs: what the user does in them (an empty
+  // queue cancels) and the models shown; its "Choisir un chemin :"
+  // chooser: the paths its OK gives, in turn ("" is Annuler), the folders
+  // it opened in, and the error it fails with (0: none).
+  DialoguesGest dialogues_gest;
+  std::deque<std::function<int(struct DialogueConversion*)>> dans_conversion;
+  std::vector<int> modeles_conversion;
+  std::deque<std::string> chemins_choisis;
+  std::vector<std::string> dossiers_chemins;
+  uint32_t erreur_chemin = 0;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);
