@@ -2,9 +2,10 @@
 // its own OK and Cancel hidden and a panel of ours below the view with
 // "&OK" and "&Annuler". It follows the folder shown and the file selected
 // in it; the panel's OK gives that file, or the folder when none is.
+#include "dialogues_gest_win32.h"
+
 #include <commdlg.h>
 
-#include "dialogues_gest_win32.h"
 #include "lvxgest_ids.h"
 
 namespace {

@@ -105,10 +105,11 @@ TEST_F(ConversionCommandeTest, AnnulerNeChangeRien) {
 }
 
 // Whichever allocation fails, either lvxgest refuses with its message and
-// the store is untouched, or the store could not grow and the work in
-// progress starts again empty.
+// the store is untouched (its working buffers and its list of changes), or
+// the store could not grow and the work in progress starts again empty;
+// lvxgest keeps no block of its own either way.
 TEST_F(ConversionCommandeTest, UnEchecDeMemoirePendantLaConversion) {
-  int reinitialisations = 0;
+  int reinitialisations = 0, refus = 0, faites = 0;
   for (int n = 1; n <= 14; n++) {
     SCOPED_TRACE(n);
     std::string beaucoup;
@@ -126,18 +127,24 @@ TEST_F(ConversionCommandeTest, UnEchecDeMemoirePendantLaConversion) {
       EXPECT_EQ(p.magasin.longSize, (uint32_t)TAILLE_BLOC_INITIAL);
       EXPECT_EQ(p.TravailModifie, 0);
     } else if (!faux.messages.empty()) {
+      refus++;
       EXPECT_EQ(faux.Textes(), std::vector<std::string>{"Allocation de m\xe9moire impossible !"});
-      EXPECT_EQ(Notes().size(), 2u);
+      EXPECT_EQ(faux.messages[0].style, (unsigned)(BOITE_OK | ICONE_ERREUR));
       EXPECT_EQ(Notes()[0], "web");
+      EXPECT_EQ(p.TravailModifie, 0);
     } else {
+      faites++;
       EXPECT_EQ(Notes()[0], "toile");
     }
+    EXPECT_EQ(faux.curseurs.back(), p.fleche);
     ProgrammeLiberer(&p);
     p = Programme{};
     ASSERT_EQ(ProgrammeInitialiser(&p, &faux.programme, vue, (Poignee)0x50, (Poignee)0x51, nullptr),
               1);
   }
   EXPECT_EQ(reinitialisations, 1);
+  EXPECT_EQ(refus, 10) << "nine working buffers and the list of changes";
+  EXPECT_GT(faites, 0);
 }
 
 }  // namespace

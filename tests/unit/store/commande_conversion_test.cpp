@@ -18,7 +18,6 @@ namespace {
 const Poignee FENETRE = (Poignee)0x100, ATTENTE = (Poignee)0x51, FLECHE = (Poignee)0x50;
 const Poignee EDITS[NB_CHAMPS] = {(Poignee)0xE0, (Poignee)0xE1, (Poignee)0xE2, (Poignee)0xE3,
                                   (Poignee)0xE4};
-const char ALLOCATION[] = "Allocation de m\xe9moire impossible !";
 
 class ConversionTest : public EssaiMagasin {
  protected:
@@ -292,63 +291,6 @@ TEST_F(ConversionTest, LaFicheALEcranSuitEtMontreSesChamps) {
   EXPECT_EQ(m.lpFicheEcran, MagasinFiche(&m, 3));
   EXPECT_EQ(m.TailleTotaleFiches, taille - 8 * 5);
   EXPECT_EQ(m.longSize, 1000u + 129 + 8 * 4) << "grown once for 8 more characters, kept";
-}
-
-// A working buffer that cannot be had: the message, nothing changed. A
-// store that cannot grow comes back without its address.
-TEST_F(ConversionTest, LaMemoireQuiManque) {
-  std::vector<Textes> fiches = {{"a", "", "", "", "aaa"}, {"b", "", "", "", "a"}};
-  int refus = 0, sans_bloc = 0, faites = 0;
-  for (int n = 1; n <= 14; n++) {
-    SCOPED_TRACE(n);
-    Remplir(fiches);
-    faux.messages.clear();
-    Utilisateur({IDC_CONVERTIR_TOUTES}, {"a", std::string(200, 'b')});
-    faux.echec_allocation_dans = n;
-    uint16_t resultat = Convertir(CONVERSION_REMPLACER);
-    faux.echec_allocation_dans = 0;
-    if (!faux.messages.empty()) {
-      refus++;
-      EXPECT_EQ(resultat, 0);
-      EXPECT_EQ(faux.Textes(), std::vector<std::string>{ALLOCATION});
-      EXPECT_EQ(faux.messages[0].style, (unsigned)(BOITE_OK | ICONE_ERREUR));
-      EXPECT_EQ(Fiches(), fiches);
-    } else if (!m.lpDebutMem) {
-      sans_bloc++;
-      EXPECT_EQ(resultat, 0);
-      EXPECT_NE(m.GlobalDebutMem, nullptr) << "the block is handed back, to be freed";
-    } else {
-      faites++;
-      EXPECT_EQ(Champ(CHAMP_NOTES)[1], std::string(200, 'b'));
-    }
-    EXPECT_EQ(faux.curseurs.back(), FLECHE);
-    MagasinLiberer(&m, sys->memoire);
-    EXPECT_EQ(faux.blocs_vivants, 0);
-  }
-  EXPECT_GT(refus, 0);
-  EXPECT_EQ(sans_bloc, 1);
-  EXPECT_GT(faites, 0);
-}
-
-// Annuler: nothing changes, no message; no conversion flag: nothing at all.
-TEST_F(ConversionTest, AnnulerNeChangeRien) {
-  std::vector<Textes> fiches = {{"a", "", "", "", "aaa"}};
-  Remplir(fiches);
-  faux.dans_conversion.push_back([](DialogueConversion* d) {
-    DialogueConversionAppuyer(d, IDC_CONVERTIR_TOUTES);
-    return DialogueConversionAppuyer(d, IDC_CONVERTIR_ANNULER) == CONVERSION_FERME_OK;
-  });
-  EXPECT_EQ(Convertir(CONVERSION_SUPPRIMER), 0);
-  EXPECT_EQ(Fiches(), fiches);
-  EXPECT_TRUE(faux.messages.empty() && faux.curseurs.empty());
-  EXPECT_EQ(reglagesConversion[MODELE_CONVERTIRSUPPRIMERBOX].fiches, FICHES_ECRAN);
-  Util_Dll_Lvxgest_Init_Variables(FENETRE, EDITS[0], EDITS[1], EDITS[2], EDITS[3], EDITS[4],
-                                  transfert.data(), recherche.data(), expression.data(), 0, 1, 1, 1,
-                                  1, 1, 0, 0, 0, m.lpDebutMem, m.lpFinMem, m.lpFicheEcran, 1, ATTENTE,
-                                  FLECHE, 0, 0, 0, m.TailleTotaleFiches, m.longSize,
-                                  m.GlobalDebutMem, 0, 0);
-  EXPECT_EQ(Util_Dll_Lvxgest_Convertir(), 0);
-  EXPECT_EQ(faux.modeles_conversion.size(), 1u);
 }
 
 }  // namespace
