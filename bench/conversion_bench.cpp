@@ -23,7 +23,7 @@
 namespace {
 
 const double CIBLE_MS = 2000;
-const uint32_t PETIT_DEFAUT = 10000;
+const uint32_t PETIT_DEFAUT = 50000;
 
 struct Banc {
   FauxSysteme systeme;
@@ -178,7 +178,7 @@ void Resumer(const Releve& releve, const Banc& b) {
 }  // namespace
 
 // Arguments: the cards of the large store (1,000,000), then of the small
-// one (10,000), then --benchmark_* flags.
+// one (50,000), then --benchmark_* flags.
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   Banc b{};

@@ -12,7 +12,7 @@
 # of a million cards, each beside a plain copy of a file of its size) or
 # ajout (a million cards appended to a data file of a million, against a
 # plain copy of a file of the resulting size) or conversion (a replace
-# that changes every URL of a million cards, then on 10,000 cards the
+# that changes every URL of a million cards, then on 50,000 cards the
 # card-by-card resize beside ours).
 # Arguments go to the benchmark: a number of cards (for conversion, two:
 # the large and the small store), --benchmark_* flags, or for import
