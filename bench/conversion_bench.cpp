@@ -83,7 +83,7 @@ int UnPassage(Banc* b, Magasin* m) {
   return fait == 1 && m->lpDebutMem && Util_Dll_Lvxgest_Recuperer_FichesModifieesOK() == 1;
 }
 
-// The literal way: each card's five texts copied out, the URL replaced,
+// The plain way: each card's five texts copied out, the URL replaced,
 // the card resized in place (the rest of the store moved up or down) and
 // written back.
 int UneParUne(Banc* b, Magasin* m) {
@@ -159,7 +159,7 @@ int Verifier(Banc* b) {
 void Resumer(const Releve& releve, const Banc& b) {
   Mediane grand = releve.Temps("un_passage_grand");
   Mediane petit = releve.Temps("un_passage_petit");
-  Mediane literal = releve.Temps("une_par_une_petit");
+  Mediane une_par_une = releve.Temps("une_par_une_petit");
   printf("\nReplace of \"http\" by \"https\" in every URL, medians of %d repetitions\n",
          REPETITIONS);
   printf("  %-34s %10s %10s\n", "", "wall ms", "cpu ms");
@@ -169,10 +169,10 @@ void Resumer(const Releve& releve, const Banc& b) {
   std::string n = std::to_string(b.nombre_petit) + " cards, ";
   if (petit.reel > 0)
     printf("  %-34s %10.1f %10.1f\n", (n + "one pass").c_str(), petit.reel, petit.cpu);
-  if (literal.reel > 0)
-    printf("  %-34s %10.1f %10.1f\n", (n + "card by card").c_str(), literal.reel, literal.cpu);
-  if (petit.reel > 0 && literal.reel > 0)
-    printf("  card by card / one pass: %.0fx\n", literal.reel / petit.reel);
+  if (une_par_une.reel > 0)
+    printf("  %-34s %10.1f %10.1f\n", (n + "card by card").c_str(), une_par_une.reel, une_par_une.cpu);
+  if (petit.reel > 0 && une_par_une.reel > 0)
+    printf("  card by card / one pass: %.0fx\n", une_par_une.reel / petit.reel);
 }
 
 }  // namespace
