@@ -11,11 +11,14 @@
 # export (the HTML links page, the HTML mailing list and the text export
 # of a million cards, each beside a plain copy of a file of its size) or
 # ajout (a million cards appended to a data file of a million, against a
-# plain copy of a file of the resulting size), or listes (distinct keywords
+# plain copy of a file of the resulting size), listes (distinct keywords
 # and categories over a million cards, batch after batch, beside the literal
-# scan of the values already listed on a smaller store).
-# Arguments go to the benchmark: a number of cards, --benchmark_* flags, or
-# for import --nombre=N and --sans-litteral.
+# scan of the values already listed on a smaller store) or conversion (a
+# replace that changes every URL of a million cards, then on 50,000 cards
+# the card-by-card resize beside ours).
+# Arguments go to the benchmark: a number of cards (for conversion, two:
+# the large and the small store), --benchmark_* flags, or for import
+# --nombre=N and --sans-litteral.
 set -euo pipefail
 
 racine=$(cd "$(dirname "$0")/.." && pwd)

@@ -20,6 +20,7 @@
 #include "dialogues_liens.h"
 #include "dialogue_spec.h"
 #include "dialogues_affic.h"
+#include "dialogues_conversion.h"
 
 namespace {
 
@@ -479,6 +480,27 @@ int DialogueEnvRechercheFaux(void* ctx, Poignee, DialogueEnvRecherche* d) {
   return action(d);
 }
 
+int DialogueConversionFaux(void* ctx, Poignee, DialogueConversion* d) {
+  FauxSysteme* f = F(ctx);
+  f->modeles_conversion.push_back(d->modele);
+  d->fenetre = (Poignee)0xD1E;
+  if (f->dans_conversion.empty()) return 0;
+  auto action = f->dans_conversion.front();
+  f->dans_conversion.pop_front();
+  return action(d);
+}
+
+int ChoisirCheminFaux(void* ctx, ChoixChemin* c) {
+  FauxSysteme* f = F(ctx);
+  f->dossiers_chemins.push_back(c->dossier_initial ? c->dossier_initial : "");
+  c->erreur = f->erreur_chemin;
+  std::string choix = f->chemins_choisis.empty() ? "" : f->chemins_choisis.front();
+  if (!f->chemins_choisis.empty()) f->chemins_choisis.pop_front();
+  if (f->erreur_chemin || choix.empty()) return 0;
+  snprintf(c->chemin, sizeof c->chemin, "%s", choix.c_str());
+  return 1;
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -570,6 +592,10 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .ctx = this,
       .dialogue_listes = DialogueListesFaux,
       .dialogue_env_recherche = DialogueEnvRechercheFaux,
+  dialogues_gest = DialoguesGest{
+      .ctx = this,
+      .dialogue_conversion = DialogueConversionFaux,
+      .choisir_chemin = ChoisirCheminFaux,
   };
   programme = SystemeProgramme{
       .memoire = &memoire,
@@ -649,3 +675,4 @@ const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_im
 const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }
 const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
 const DialoguesAffic* DialoguesAfficSysteme() { return &installe->dialogues_affic; }
+const DialoguesGest* DialoguesGestSysteme() { return &installe->dialogues_gest; }

@@ -17,6 +17,7 @@
 #include "systeme_liens.h"
 #include "systeme_programme.h"
 #include "systeme_spec.h"
+#include "systeme_gest.h"
 
 struct MessageVu {
   std::string texte;
@@ -130,6 +131,16 @@ struct FauxSysteme {
   DialoguesAffic dialogues_affic;
   std::deque<std::function<void(struct DialogueListes*)>> dans_listes;
   std::deque<std::function<int(struct DialogueEnvRecherche*)>> dans_env_recherche;
+  // lvxgest's conversion dialogs: what the user does in them (an empty
+  // queue cancels) and the models shown; its "Choisir un chemin :"
+  // chooser: the paths its OK gives, in turn ("" is Annuler), the folders
+  // it opened in, and the error it fails with (0: none).
+  DialoguesGest dialogues_gest;
+  std::deque<std::function<int(struct DialogueConversion*)>> dans_conversion;
+  std::vector<int> modeles_conversion;
+  std::deque<std::string> chemins_choisis;
+  std::vector<std::string> dossiers_chemins;
+  uint32_t erreur_chemin = 0;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);
