@@ -592,6 +592,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .ctx = this,
       .dialogue_listes = DialogueListesFaux,
       .dialogue_env_recherche = DialogueEnvRechercheFaux,
+  };
   dialogues_gest = DialoguesGest{
       .ctx = this,
       .dialogue_conversion = DialogueConversionFaux,
