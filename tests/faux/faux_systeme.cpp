@@ -460,6 +460,10 @@ int DialogueSpecFaux(void* ctx, Poignee, DialogueSpec* d) {
   return action(d);
 }
 
+void ResultatCalculFaux(void* ctx, Poignee proprietaire, const ResultatCalcul* r) {
+  F(ctx)->resultats_calcul.push_back({r->lignes[0], r->lignes[1], r->nombre, proprietaire});
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -547,6 +551,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
   };
   dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
   dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
+  dialogues_calcul = DialoguesCalcul{.ctx = this, .resultat_calcul = ResultatCalculFaux};
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -624,3 +629,4 @@ const DialoguesCommuns* DialoguesCommunsSysteme() { return &installe->communs; }
 const DialoguesImport* DialoguesImportSysteme() { return &installe->dialogues_import; }
 const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_liens; }
 const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
+const DialoguesCalcul* DialoguesCalculSysteme() { return &installe->dialogues_calcul; }

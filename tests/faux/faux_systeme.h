@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plateforme.h"
+#include "systeme_calcul.h"
 #include "systeme_import.h"
 #include "systeme_liens.h"
 #include "systeme_programme.h"
@@ -31,6 +32,12 @@ struct FenetreFausse {
   uint32_t debut_selection = 0, fin_selection = 0;
   int enfonce = 0;
   std::vector<ActionEdit> actions;
+};
+
+// A result box of lvxcalc, as it was shown.
+struct ResultatVu {
+  std::string ligne1, ligne2, nombre;
+  Poignee proprietaire;
 };
 
 struct FauxSysteme {
@@ -123,6 +130,10 @@ struct FauxSysteme {
   // queue cancels.
   DialoguesSpec dialogues_spec;
   std::deque<std::function<int(struct DialogueSpec*)>> dans_spec;
+
+  // lvxcalc's result boxes shown, in order.
+  DialoguesCalcul dialogues_calcul;
+  std::vector<ResultatVu> resultats_calcul;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);

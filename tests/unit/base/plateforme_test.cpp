@@ -35,6 +35,7 @@ TEST(PlateformeTest, LeFauxRemplitChaqueMembreDeChaqueEnregistrement) {
   EXPECT_EQ(MembresVides(faux.import), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_liens), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_spec), 0);
+  EXPECT_EQ(MembresVides(faux.dialogues_calcul), 0);
 }
 
 }  // namespace
