@@ -13,7 +13,7 @@ const Poignee NOM = (Poignee)11, URL = (Poignee)12, RUBRIQUE = (Poignee)13;
 class CalculTest : public EssaiMagasin {
  protected:
   std::vector<uint8_t> tampon = std::vector<uint8_t>(65534);
-  char expression[10001] = "";
+  char expression[10001] = "WEB";
   char tampon_recherche[10001] = "";
   uint16_t casse = 0, noms = 1;
 
@@ -26,7 +26,7 @@ class CalculTest : public EssaiMagasin {
                              d[9], NOM, URL, RUBRIQUE, noms, 1, 1, 1, 1, casse, 0, 0, 0,
                              expression, tampon_recherche);
   }
-  // The number shown by the one box of this count.
+  // The number of the one box shown by this count.
   std::string Nombre(int compte) {
     faux.resultats_calcul.clear();
     Calculer(compte);
@@ -46,39 +46,35 @@ TEST_F(CalculTest, ChaqueCompteSesLignesEtSonNombre) {
   faux.controles[NOM].texte = "Alpha";
   faux.controles[URL].texte = "http://a.fr/";
   faux.controles[RUBRIQUE].texte = "web";
-  snprintf(expression, sizeof expression, "WEB");
   const struct {
     int compte;
-    const char* lignes[2];
-    std::string nombre;
+    const char *ligne1, *ligne2, *nombre;
   } cas[] = {
-      {COMPTE_MARQUEES, {"", "Nombre de fiches marquées :"}, "2"},
-      {COMPTE_RECHERCHE, {"Nombre de fiches correspondant", " aux critères de recherche :"}, "4"},
-      {COMPTE_TAILLE, {"Taille en octets ", "du travail en cours :"},
-       std::to_string(m.TailleTotaleFiches + 44)},
-      {COMPTE_INCOMPLETES, {"Nombre de fiches", "Incomplètes :"}, "3"},
-      {COMPTE_RUBRIQUES, {"Nombre de rubriques", "disponibles :"}, "2"},
-      {COMPTE_MOTS_CLES, {"Nombre de mots clés", "disponibles :"}, "3"},
-      {COMPTE_NOM_EN_COURS, {"Nombre de fiches au Nom du site", "de la fiche en cours :"}, "2"},
-      {COMPTE_URL_EN_COURS, {"Nombre de fiches ayant", "l'URL de la fiche en cours :"}, "2"},
-      {COMPTE_RUBRIQUE_EN_COURS,
-       {"Nombre de fiches ayant", "la rubrique de la fiche en cours :"}, "1"},
-      {COMPTE_SELECTION, {"Nombre de fiches comportant", "le texte sélectionné :"}, "4"},
+      {COMPTE_MARQUEES, "", "Nombre de fiches marquées :", "2"},
+      {COMPTE_RECHERCHE, "Nombre de fiches correspondant", " aux critères de recherche :", "4"},
+      {COMPTE_TAILLE, "Taille en octets ", "du travail en cours :", "259"},
+      {COMPTE_INCOMPLETES, "Nombre de fiches", "Incomplètes :", "3"},
+      {COMPTE_RUBRIQUES, "Nombre de rubriques", "disponibles :", "2"},
+      {COMPTE_MOTS_CLES, "Nombre de mots clés", "disponibles :", "3"},
+      {COMPTE_NOM_EN_COURS, "Nombre de fiches au Nom du site", "de la fiche en cours :", "2"},
+      {COMPTE_URL_EN_COURS, "Nombre de fiches ayant", "l'URL de la fiche en cours :", "2"},
+      {COMPTE_RUBRIQUE_EN_COURS, "Nombre de fiches ayant", "la rubrique de la fiche en cours :",
+       "1"},
+      {COMPTE_SELECTION, "Nombre de fiches comportant", "le texte sélectionné :", "4"},
   };
   for (const auto& c : cas) {
-    SCOPED_TRACE(c.lignes[1]);
     faux.curseurs.clear();
-    EXPECT_EQ(Nombre(c.compte), c.nombre);
-    EXPECT_EQ(faux.resultats_calcul[0].ligne1, c.lignes[0]);
-    EXPECT_EQ(faux.resultats_calcul[0].ligne2, c.lignes[1]);
+    EXPECT_EQ(Nombre(c.compte), c.nombre) << c.ligne2;
+    EXPECT_EQ(faux.resultats_calcul[0].ligne1, c.ligne1);
+    EXPECT_EQ(faux.resultats_calcul[0].ligne2, c.ligne2);
     EXPECT_EQ(faux.resultats_calcul[0].proprietaire, (Poignee)1);
     EXPECT_EQ(faux.curseurs, (std::vector<Poignee>{(Poignee)0x51, (Poignee)0x50}));
   }
   EXPECT_TRUE(faux.messages.empty());
   EXPECT_GT(faux.redessins, 0);
 
-  // Letter case counts between categories, a third card repeating one
-  // adds nothing; unusable criteria count nothing.
+  // Letter case counts between categories; unusable criteria count
+  // nothing; an empty site name on screen counts every card without one.
   faux.controles[RUBRIQUE].texte = "Web";
   EXPECT_EQ(Nombre(COMPTE_RUBRIQUE_EN_COURS), "2");
   casse = 1;
@@ -86,28 +82,27 @@ TEST_F(CalculTest, ChaqueCompteSesLignesEtSonNombre) {
   casse = noms = 0;
   expression[0] = 0;
   EXPECT_EQ(Nombre(COMPTE_RECHERCHE), "0");
-  // An empty site name on screen counts every card without one.
   faux.controles[NOM].texte = "";
   EXPECT_EQ(Nombre(COMPTE_NOM_EN_COURS), "2");
 }
 
 TEST_F(CalculTest, UnTravailNeufDonne1_0_0_0_71) {
   ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
-  EXPECT_EQ(Nombre(COMPTE_INCOMPLETES), "1");
-  EXPECT_EQ(Nombre(COMPTE_MARQUEES), "0");
-  EXPECT_EQ(Nombre(COMPTE_RUBRIQUES), "0");
-  EXPECT_EQ(Nombre(COMPTE_MOTS_CLES), "0");
-  EXPECT_EQ(Nombre(COMPTE_TAILLE), "71");
+  std::string nombres;
+  for (int compte : {COMPTE_INCOMPLETES, COMPTE_MARQUEES, COMPTE_RUBRIQUES, COMPTE_MOTS_CLES,
+                     COMPTE_TAILLE})
+    nombres += Nombre(compte) + "/";
+  EXPECT_EQ(nombres, "1/0/0/0/71/");
 }
 
 // The field on screen is read up to 497 characters: a longer one no longer
 // equals its own card.
 TEST_F(CalculTest, LeChampEnCoursLuJusquA497Caracteres) {
   for (size_t longueur : {497u, 498u}) {
+    MagasinLiberer(&m, sys->memoire);
     RemplirMagasin(&m, sys->memoire, {{std::string(longueur, 'n'), "", "", "", ""}});
     faux.controles[NOM].texte = std::string(longueur, 'n');
     EXPECT_EQ(Nombre(COMPTE_NOM_EN_COURS), longueur == 497 ? "1" : "0");
-    MagasinLiberer(&m, sys->memoire);
   }
 }
 
