@@ -15,13 +15,13 @@ void Calculer(Programme* p, int compte) {
   const CriteresRecherche& c = p->criteres;
   uint16_t d[NB_CALCULS] = {};
   d[compte] = 1;
-  Util_Dll_calculer_nombre(
-      p->vue.fenetre, m.lpDebutMem, m.lpFinMem, p->TamponTransfert, p->fleche, p->attente, d[0],
-      d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9], p->vue.champs[CHAMP_NOM],
-      p->vue.champs[CHAMP_URL], p->vue.champs[CHAMP_RUBRIQUE], c.RechercheNoms, c.RechercheURL,
-      c.RechercheRubriques, c.RechercheMotsCles, c.RechercheNotes, c.RechercheAvecCasse,
-      c.RechercheAvecExactitude, c.RechercheTotalChamp, c.RechercheOccurDebutChamp,
-      p->ExpressionRecherche, p->TamponRecherche);
+  Util_Dll_calculer_nombre(p->vue.fenetre, m.lpDebutMem, m.lpFinMem, p->TamponTransfert, p->fleche,
+                           p->attente, d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9],
+                           p->vue.champs[CHAMP_NOM], p->vue.champs[CHAMP_URL],
+                           p->vue.champs[CHAMP_RUBRIQUE], c.RechercheNoms, c.RechercheURL,
+                           c.RechercheRubriques, c.RechercheMotsCles, c.RechercheNotes,
+                           c.RechercheAvecCasse, c.RechercheAvecExactitude, c.RechercheTotalChamp,
+                           c.RechercheOccurDebutChamp, p->ExpressionRecherche, p->TamponRecherche);
 }
 
 // The characters from the selection's start to its end, stepped as the

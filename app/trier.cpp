@@ -8,9 +8,8 @@ int CommandeTrier(Programme* p, int cle) {
   if (m.TotalFiches == 1) return 0;
   ProgrammeCurseur(p, p->attente);
   if (!ProgrammeReecrire(p)) return 0;
-  uint8_t* ecran =
-      TrierAlpha(m.lpDebutMem, m.lpFinMem, m.lpFicheEcran, m.TotalFiches, (uint16_t)cle,
-                 p->vue.fenetre);
+  uint8_t* ecran = TrierAlpha(m.lpDebutMem, m.lpFinMem, m.lpFicheEcran, m.TotalFiches,
+                              (uint16_t)cle, p->vue.fenetre);
   // Null: the sort had no memory and left the store as it was.
   if (ecran) {
     m.lpFicheEcran = ecran;

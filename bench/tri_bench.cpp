@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   uint32_t litteral_max = 10000, max = 1000000;
   for (int i = 1; i < argc; i++) {
-    if (strncmp(argv[i], "--litteral=", 11) == 0) litteral_max = (uint32_t)strtoul(argv[i] + 11, nullptr, 10);
+    if (strncmp(argv[i], "--litteral=", 11) == 0)
+      litteral_max = (uint32_t)strtoul(argv[i] + 11, nullptr, 10);
     if (strncmp(argv[i], "--max=", 6) == 0) max = (uint32_t)strtoul(argv[i] + 6, nullptr, 10);
   }
 
@@ -169,8 +170,8 @@ int main(int argc, char** argv) {
       double litteral = releve.Temps(Nom(LITTERAL, nombre, cle)).reel;
       unsigned long long n = b.comparaisons_tri[{nombre, cle}];
       if (litteral <= 0) {
-        printf("  %9u %-10s %12s %10.1f %8s %12llu %11.1f  -\n", nombre, CLES[cle], "-", nous,
-               "-", n, octets);
+        printf("  %9u %-10s %12s %10.1f %8s %12llu %11.1f  -\n", nombre, CLES[cle], "-", nous, "-",
+               n, octets);
         continue;
       }
       const Resultat& l = b.resultats[{LITTERAL, nombre, cle}];

@@ -32,12 +32,12 @@ enum : uint32_t {
 
 struct Calcul {
   const SystemeCalcul* sys;
-  Poignee fenetre;        // main window: owner of the boxes, repainted
-  uint8_t* debut;         // first card
-  uint8_t* fin;           // end of the cards
+  Poignee fenetre;  // main window: owner of the boxes, repainted
+  uint8_t* debut;   // first card
+  uint8_t* fin;     // end of the cards
   Poignee fleche, attente;
-  int compte;             // CompteCalcul
-  Poignee champs[3];      // edits of Nom de site, URL and Rubrique
+  int compte;               // CompteCalcul
+  Poignee champs[3];        // edits of Nom de site, URL and Rubrique
   CriteresExport criteres;  // the search's, or the selection's for COMPTE_SELECTION
 };
 

@@ -13,10 +13,9 @@ LVX_API uint16_t LVX_APPEL Util_Dll_calculer_nombre(
     uint16_t RechercheAvecExactitude, uint16_t RechercheTotalChamp,
     uint16_t RechercheOccurDebutChamp, char* expression, char* tampon_recherche) {
   const uint16_t drapeaux[NB_COMPTES] = {
-      CalculFichesMarquees,    CalculFichesRecherche, CalculTailleTravail,
-      CalculFichesIncompletes, CalculNombreRubriques, CalculNombreMotsCles,
-      CalculNomEnCours,        CalculURLEnCours,      CalculRubriqueEnCours,
-      CalculSelectionEnCours};
+      CalculFichesMarquees,  CalculFichesRecherche, CalculTailleTravail, CalculFichesIncompletes,
+      CalculNombreRubriques, CalculNombreMotsCles,  CalculNomEnCours,    CalculURLEnCours,
+      CalculRubriqueEnCours, CalculSelectionEnCours};
   int compte = 0;
   while (compte < NB_COMPTES && drapeaux[compte] != 1) compte++;
   if (compte == NB_COMPTES) return 0;

@@ -8,9 +8,8 @@ int32_t NumFicheEcran = 1;
 
 }  // namespace
 
-LVX_API uint8_t* LVX_APPEL TrierAlpha(uint8_t* lpDebutMem, uint8_t* lpFinMem,
-                                      uint8_t* lpFicheEcran, int32_t, uint16_t cle,
-                                      Poignee hWnd) {
+LVX_API uint8_t* LVX_APPEL TrierAlpha(uint8_t* lpDebutMem, uint8_t* lpFinMem, uint8_t* lpFicheEcran,
+                                      int32_t, uint16_t cle, Poignee hWnd) {
   // Gathered anew for every call: a test process installs a new system for
   // each case.
   const SystemeTri sys = {

@@ -27,16 +27,16 @@ struct EntreeTri {
 
 // The working arrays of one sort, carved out of one block.
 struct Travail {
-  EntreeTri* cartes;     // every card, in store order
-  uint32_t* rang;        // the distinct key of each card
-  uint32_t* premiere;    // the first card of each distinct key
-  uint32_t* haches;      // the hash of each distinct key
-  uint32_t* triees;      // the distinct keys, sorted
-  uint32_t* classe;      // the place of each distinct key among keys that compare unequal
-  uint32_t* places;      // where each class begins in the output
-  uint32_t* ordre;       // the cards in their new order
-  uint32_t* table;       // distinct key + 1 by hash, 0 for none
-  uint32_t masque;       // the table's size - 1
+  EntreeTri* cartes;   // every card, in store order
+  uint32_t* rang;      // the distinct key of each card
+  uint32_t* premiere;  // the first card of each distinct key
+  uint32_t* haches;    // the hash of each distinct key
+  uint32_t* triees;    // the distinct keys, sorted
+  uint32_t* classe;    // the rank of each distinct key's class of keys that compare equal
+  uint32_t* places;    // where each class begins in the output
+  uint32_t* ordre;     // the cards in their new order
+  uint32_t* table;     // distinct key + 1 by hash, 0 for none
+  uint32_t masque;     // the table's size - 1
 };
 
 // A block of the platform, locked, for the length of one sort.
@@ -69,12 +69,12 @@ uint64_t Disposer(Travail* t, uint8_t* octets, uint32_t nombre) {
   t->masque = (uint32_t)(table - 1);
   uint64_t position = 0;
   auto prendre = [&](auto** tableau, uint64_t n) {
-    *tableau = octets ? (std::remove_reference_t<decltype(**tableau)>*)(octets + position) : nullptr;
+    *tableau =
+        octets ? (std::remove_reference_t<decltype(**tableau)>*)(octets + position) : nullptr;
     position += (n * sizeof **tableau + 7) & ~(uint64_t)7;
   };
   prendre(&t->cartes, nombre);
-  for (uint32_t** tableau : {&t->rang, &t->premiere, &t->haches, &t->triees, &t->classe,
-                             &t->ordre})
+  for (uint32_t** tableau : {&t->rang, &t->premiere, &t->haches, &t->triees, &t->classe, &t->ordre})
     prendre(tableau, nombre);
   prendre(&t->places, (uint64_t)nombre + 1);
   prendre(&t->table, table);

@@ -1,6 +1,7 @@
 // The alphabetical sort of the whole store by one field, in the user's
 // order of texts. Cards with equal keys keep their order: the result is the
-// stable order under the comparison, found with O(n log n) comparisons.
+// stable order under the comparison, which is asked about each distinct
+// key a logarithmic number of times.
 #pragma once
 #include <cstdint>
 

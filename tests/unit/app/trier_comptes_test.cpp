@@ -34,7 +34,8 @@ class TrierComptesTest : public EssaiProgramme {
 // Each sort shows the same card, its edit written back first, under its
 // new number, with its mark; the work is then modified.
 TEST_F(TrierComptesTest, LeTriGardeLaFicheEcran) {
-  Charger({{"c", "http://b/", "1", "", ""}, {"b", "http://c/", "3", "", ""},
+  Charger({{"c", "http://b/", "1", "", ""},
+           {"b", "http://c/", "3", "", ""},
            {"a", "http://a/", "2", "", ""}});
   Commande(CMD_FICHE_SUIVANTE);
   Taper(CHAMP_NOTES, "tapée");
@@ -81,17 +82,18 @@ TEST_F(TrierComptesTest, ChaqueEntreeDuMenuSonCompte) {
   Taper(CHAMP_RUBRIQUE, "Art");
   snprintf(p.ExpressionRecherche, TAILLE_RECHERCHE, "%s", "web");
   std::string vus;
-  for (unsigned id : {CMD_COMPTE_MARQUEES, CMD_COMPTE_RECHERCHE, CMD_TAILLE_TRAVAIL,
-                      CMD_COMPTE_INCOMPLETES, CMD_NOMBRE_RUBRIQUES, CMD_NOMBRE_MOTS_CLES,
-                      CMD_COMPTE_NOM_EN_COURS, CMD_COMPTE_URL_EN_COURS,
-                      CMD_COMPTE_RUBRIQUE_EN_COURS}) {
+  for (unsigned id :
+       {CMD_COMPTE_MARQUEES, CMD_COMPTE_RECHERCHE, CMD_TAILLE_TRAVAIL, CMD_COMPTE_INCOMPLETES,
+        CMD_NOMBRE_RUBRIQUES, CMD_NOMBRE_MOTS_CLES, CMD_COMPTE_NOM_EN_COURS,
+        CMD_COMPTE_URL_EN_COURS, CMD_COMPTE_RUBRIQUE_EN_COURS}) {
     Commande(id);
     vus += faux.resultats_calcul.back().ligne2 + faux.resultats_calcul.back().nombre + "\n";
   }
-  EXPECT_EQ(vus,
-            "Nombre de fiches marquées :1\n aux critères de recherche :2\ndu travail en cours :136\n"
-            "Incomplètes :1\ndisponibles :2\ndisponibles :2\nde la fiche en cours :1\n"
-            "l'URL de la fiche en cours :2\nla rubrique de la fiche en cours :1\n");
+  EXPECT_EQ(
+      vus,
+      "Nombre de fiches marquées :1\n aux critères de recherche :2\ndu travail en cours :136\n"
+      "Incomplètes :1\ndisponibles :2\ndisponibles :2\nde la fiche en cours :1\n"
+      "l'URL de la fiche en cours :2\nla rubrique de la fiche en cours :1\n");
   p.ExpressionRecherche[0] = 0;
   Commande(CMD_COMPTE_RECHERCHE);
   EXPECT_EQ(faux.resultats_calcul.size(), 9u);

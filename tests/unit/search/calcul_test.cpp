@@ -1,8 +1,9 @@
 // The counts through lvxcalc's export on the fake system: each count's
 // number and label lines, the new work's counts, and the memory failure.
+#include "calcul.h"
+
 #include <gtest/gtest.h>
 
-#include "calcul.h"
 #include "lvxcalc.h"
 #include "outils_fiches.h"
 
@@ -23,8 +24,8 @@ class CalculTest : public EssaiMagasin {
     d[compte] = 1;
     Util_Dll_calculer_nombre((Poignee)1, m.lpDebutMem, m.lpFinMem, tampon.data(), (Poignee)0x50,
                              (Poignee)0x51, d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8],
-                             d[9], NOM, URL, RUBRIQUE, noms, 1, 1, 1, 1, casse, 0, 0, 0,
-                             expression, tampon_recherche);
+                             d[9], NOM, URL, RUBRIQUE, noms, 1, 1, 1, 1, casse, 0, 0, 0, expression,
+                             tampon_recherche);
   }
   // The number of the one box shown by this count.
   std::string Nombre(int compte) {
@@ -58,8 +59,8 @@ TEST_F(CalculTest, ChaqueCompteSesLignesEtSonNombre) {
       {COMPTE_MOTS_CLES, "Nombre de mots clés", "disponibles :", "3"},
       {COMPTE_NOM_EN_COURS, "Nombre de fiches au Nom du site", "de la fiche en cours :", "2"},
       {COMPTE_URL_EN_COURS, "Nombre de fiches ayant", "l'URL de la fiche en cours :", "2"},
-      {COMPTE_RUBRIQUE_EN_COURS, "Nombre de fiches ayant", "la rubrique de la fiche en cours :",
-       "1"},
+      {COMPTE_RUBRIQUE_EN_COURS, "Nombre de fiches ayant",
+       "la rubrique de la fiche en cours :", "1"},
       {COMPTE_SELECTION, "Nombre de fiches comportant", "le texte sélectionné :", "4"},
   };
   for (const auto& c : cas) {
@@ -89,8 +90,8 @@ TEST_F(CalculTest, ChaqueCompteSesLignesEtSonNombre) {
 TEST_F(CalculTest, UnTravailNeufDonne1_0_0_0_71) {
   ASSERT_EQ(MagasinNouveau(&m, sys->memoire), 1);
   std::string nombres;
-  for (int compte : {COMPTE_INCOMPLETES, COMPTE_MARQUEES, COMPTE_RUBRIQUES, COMPTE_MOTS_CLES,
-                     COMPTE_TAILLE})
+  for (int compte :
+       {COMPTE_INCOMPLETES, COMPTE_MARQUEES, COMPTE_RUBRIQUES, COMPTE_MOTS_CLES, COMPTE_TAILLE})
     nombres += Nombre(compte) + "/";
   EXPECT_EQ(nombres, "1/0/0/0/71/");
 }
