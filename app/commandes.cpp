@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "comptes.h"
 #include "connexion.h"
 #include "conversion.h"
 #include "edition.h"
@@ -16,6 +17,7 @@
 #include "marquage.h"
 #include "marques.h"
 #include "recherche.h"
+#include "trier.h"
 
 namespace {
 
@@ -177,23 +179,6 @@ int FicheCorrespondante(Programme* p, int avant) {
   return 0;
 }
 
-// Afficher and Calculer: the checks before a list or a count, which come
-// with their libraries.
-
-int CriteresAVenir(Programme* p, int) {
-  if (CriteresValides(p)) return 0;
-  ProgrammeMessage(p, p->vue.fenetre,
-                   "il n'y a rien à rechercher.\nLes critères de recherche ne sont pas "
-                   "correctement définis.",
-                   BOITE_OK | ICONE_ATTENTION);
-  return 0;
-}
-
-int SelectionAVenir(Programme* p, int) {
-  SelectionComptable(p);
-  return 0;
-}
-
 // Recherche, Champ, Info, Aide and the clicks in the fields.
 
 int Criteres(Programme* p, int) {
@@ -267,8 +252,7 @@ void CadreAttente(Programme* p, const LigneCommande* l) {
 }  // namespace
 
 // One row per id; a menu item and its toolbar twin have the same frame and
-// action. Rows whose action is A_VENIR (or ends in AVenir) wait for their
-// library.
+// action. Rows whose action is A_VENIR wait for their library.
 const LigneCommande COMMANDES[] = {
     // Fichier
     {CMD_NOUVEAU, CADRE_PROPRE, Nouveau, 0},
@@ -343,9 +327,9 @@ const LigneCommande COMMANDES[] = {
     {CMD_PREMIERE_FICHE, CADRE_PROPRE, Premiere, 0},
     {CMD_DERNIERE_FICHE, CADRE_PROPRE, Derniere, 0},
     {CMD_ALLER_A, CADRE_PROPRE, AllerA, 0},
-    {CMD_TRIER_NOMS, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_TRIER_URL, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_TRIER_RUBRIQUES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_TRIER_NOMS, CADRE_PROPRE, CommandeTrier, 1},
+    {CMD_TRIER_URL, CADRE_PROPRE, CommandeTrier, 2},
+    {CMD_TRIER_RUBRIQUES, CADRE_PROPRE, CommandeTrier, 3},
     {CMD_CONVERTIR_VERS_NAVIGATEUR, CADRE_CONVERSION, CommandeConversion,
      CONVERTIR_VERS_NAVIGATEUR},
     {CMD_CONVERTIR_VERS_EXTRA_WEB, CADRE_CONVERSION, CommandeConversion,
@@ -414,16 +398,16 @@ const LigneCommande COMMANDES[] = {
     {CMD_AFFICHER_MOTS_CLES, CADRE_MAGASIN, CommandeListe, LISTE_APP_MOTS_CLES},
 
     // Calculer
-    {CMD_COMPTE_MARQUEES, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_COMPTE_RECHERCHE, CADRE_MAGASIN, CriteresAVenir, 0},
-    {CMD_COMPTE_INCOMPLETES, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_COMPTE_NOM_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_COMPTE_URL_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_COMPTE_RUBRIQUE_EN_COURS, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_COMPTE_SELECTION, CADRE_MAGASIN, SelectionAVenir, 0},
-    {CMD_TAILLE_TRAVAIL, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_NOMBRE_RUBRIQUES, CADRE_MAGASIN, A_VENIR, 0},
-    {CMD_NOMBRE_MOTS_CLES, CADRE_MAGASIN, A_VENIR, 0},
+    {CMD_COMPTE_MARQUEES, CADRE_MAGASIN, CommandeCalcul, CALCUL_MARQUEES},
+    {CMD_COMPTE_RECHERCHE, CADRE_MAGASIN, CommandeCalcul, CALCUL_RECHERCHE},
+    {CMD_COMPTE_INCOMPLETES, CADRE_MAGASIN, CommandeCalcul, CALCUL_INCOMPLETES},
+    {CMD_COMPTE_NOM_EN_COURS, CADRE_MAGASIN, CommandeCalcul, CALCUL_NOM_EN_COURS},
+    {CMD_COMPTE_URL_EN_COURS, CADRE_MAGASIN, CommandeCalcul, CALCUL_URL_EN_COURS},
+    {CMD_COMPTE_RUBRIQUE_EN_COURS, CADRE_MAGASIN, CommandeCalcul, CALCUL_RUBRIQUE_EN_COURS},
+    {CMD_COMPTE_SELECTION, CADRE_MAGASIN, CommandeCalcul, CALCUL_SELECTION},
+    {CMD_TAILLE_TRAVAIL, CADRE_MAGASIN, CommandeCalcul, CALCUL_TAILLE},
+    {CMD_NOMBRE_RUBRIQUES, CADRE_MAGASIN, CommandeCalcul, CALCUL_RUBRIQUES},
+    {CMD_NOMBRE_MOTS_CLES, CADRE_MAGASIN, CommandeCalcul, CALCUL_MOTS_CLES},
 
     // Recherche, and the plain items of the menu bar
     {CMD_CRITERES, CADRE_PROPRE, Criteres, 0},

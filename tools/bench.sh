@@ -13,9 +13,12 @@
 # ajout (a million cards appended to a data file of a million, against a
 # plain copy of a file of the resulting size), listes (distinct keywords
 # and categories over a million cards, batch after batch, beside the literal
-# scan of the values already listed on a smaller store) or conversion (a
+# scan of the values already listed on a smaller store), conversion (a
 # replace that changes every URL of a million cards, then on 50,000 cards
-# the card-by-card resize beside ours).
+# the card-by-card resize beside ours), tri (the sort of 10,000, 100,000
+# and 1,000,000 cards by each key, the selection sort (10,000 only) against
+# ours, same bytes checked) or calcul (distinct categories and keywords over
+# a million cards).
 # Arguments go to the benchmark: a number of cards (for conversion, two:
 # the large and the small store), --benchmark_* flags, or for import
 # --nombre=N and --sans-litteral.

@@ -274,15 +274,14 @@ const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
 
 // The Western code page's text as wide characters (0x80-0x9F hold its own
 // signs, the rest is Latin-1).
-std::wstring Large(const char* texte) {
+void Large(const char* texte, std::wstring* large) {
   static const wchar_t SIGNES[32] = {
       0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
       0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-  std::wstring large;
+  large->clear();
   for (const unsigned char* c = (const unsigned char*)texte; *c; c++)
-    large += *c >= 0x80 && *c < 0xA0 ? SIGNES[*c - 0x80] : (wchar_t)*c;
-  return large;
+    large->push_back(*c >= 0x80 && *c < 0xA0 ? SIGNES[*c - 0x80] : (wchar_t)*c);
 }
 
 // lstrcmpA's order stood in for by the C library's French collation: both
@@ -294,7 +293,11 @@ int Comparer(void*, const char* a, const char* b) {
     fprintf(stderr, "faux_systeme: la locale fr_FR.UTF-8 manque (tools/install_deps.sh la fait)\n");
     abort();
   }
-  int r = wcscoll_l(Large(a).c_str(), Large(b).c_str(), francais);
+  // Kept from call to call: a sort asks millions of times.
+  static std::wstring large_a, large_b;
+  Large(a, &large_a);
+  Large(b, &large_b);
+  int r = wcscoll_l(large_a.c_str(), large_b.c_str(), francais);
   return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 void EditSelectionner(void* ctx, Poignee h, uint32_t debut, uint32_t fin) {
@@ -501,6 +504,10 @@ int ChoisirCheminFaux(void* ctx, ChoixChemin* c) {
   return 1;
 }
 
+void ResultatCalculFaux(void* ctx, Poignee proprietaire, const ResultatCalcul* r) {
+  F(ctx)->resultats_calcul.push_back({r->lignes[0], r->lignes[1], r->nombre, proprietaire});
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -598,6 +605,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_conversion = DialogueConversionFaux,
       .choisir_chemin = ChoisirCheminFaux,
   };
+  dialogues_calcul = DialoguesCalcul{.ctx = this, .resultat_calcul = ResultatCalculFaux};
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -677,3 +685,4 @@ const DialoguesLiens* DialoguesLiensSysteme() { return &installe->dialogues_lien
 const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; }
 const DialoguesAffic* DialoguesAfficSysteme() { return &installe->dialogues_affic; }
 const DialoguesGest* DialoguesGestSysteme() { return &installe->dialogues_gest; }
+const DialoguesCalcul* DialoguesCalculSysteme() { return &installe->dialogues_calcul; }

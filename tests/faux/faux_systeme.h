@@ -13,6 +13,7 @@
 
 #include "plateforme.h"
 #include "systeme_affic.h"
+#include "systeme_calcul.h"
 #include "systeme_import.h"
 #include "systeme_liens.h"
 #include "systeme_programme.h"
@@ -33,6 +34,12 @@ struct FenetreFausse {
   uint32_t debut_selection = 0, fin_selection = 0;
   int enfonce = 0;
   std::vector<ActionEdit> actions;
+};
+
+// A result box of lvxcalc, as it was shown.
+struct ResultatVu {
+  std::string ligne1, ligne2, nombre;
+  Poignee proprietaire;
 };
 
 struct FauxSysteme {
@@ -141,6 +148,9 @@ struct FauxSysteme {
   std::deque<std::string> chemins_choisis;
   std::vector<std::string> dossiers_chemins;
   uint32_t erreur_chemin = 0;
+  // lvxcalc's result boxes shown, in order.
+  DialoguesCalcul dialogues_calcul;
+  std::vector<ResultatVu> resultats_calcul;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);

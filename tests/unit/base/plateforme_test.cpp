@@ -37,6 +37,7 @@ TEST(PlateformeTest, LeFauxRemplitChaqueMembreDeChaqueEnregistrement) {
   EXPECT_EQ(MembresVides(faux.dialogues_spec), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_affic), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_gest), 0);
+  EXPECT_EQ(MembresVides(faux.dialogues_calcul), 0);
 }
 
 }  // namespace
