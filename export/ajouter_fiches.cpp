@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "fichier_cible.h"
-#include "outils_spec.h"
+#include "outils_donnees.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "fichier_cible.h"
-#include "outils_spec.h"
+#include "outils_donnees.h"
 
 namespace {
 

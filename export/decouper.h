@@ -5,8 +5,8 @@
 #pragma once
 #include <cstdint>
 
-#include "dialogue_spec.h"
-#include "systeme_spec.h"
+#include "dialogue_donnees.h"
+#include "systeme_donnees.h"
 
 struct DecoupeSpec {
   const SystemeSpec* sys;

@@ -5,7 +5,7 @@
 #include "chaines.h"
 #include "fichier_cible.h"
 #include "lvxgest.h"
-#include "outils_spec.h"
+#include "outils_donnees.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #pragma once
 #include <cstdint>
 
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 #include "selection.h"
 #include "sortie.h"
-#include "systeme_spec.h"
+#include "systeme_donnees.h"
 
 // One export: the command's arguments and its outcome.
 struct ExportSpec {

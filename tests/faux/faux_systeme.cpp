@@ -18,7 +18,7 @@
 
 #include "dialogue_import.h"
 #include "dialogues_liens.h"
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 #include "dialogues_affic.h"
 #include "dialogues_conversion.h"
 
@@ -594,7 +594,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_dossier = DialogueDossierFaux,
   };
   dialogues_liens = DialoguesLiens{.ctx = this, .dialogue_liens = DialogueLiensFaux};
-  dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_spec = DialogueSpecFaux};
+  dialogues_spec = DialoguesSpec{.ctx = this, .dialogue_donnees = DialogueSpecFaux};
   dialogues_affic = DialoguesAffic{
       .ctx = this,
       .dialogue_listes = DialogueListesFaux,

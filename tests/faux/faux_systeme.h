@@ -17,7 +17,7 @@
 #include "systeme_import.h"
 #include "systeme_liens.h"
 #include "systeme_programme.h"
-#include "systeme_spec.h"
+#include "systeme_donnees.h"
 #include "systeme_gest.h"
 
 struct MessageVu {

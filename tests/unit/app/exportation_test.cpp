@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "commandes.h"
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 #include "dialogues_liens.h"
 #include "essai_programme.h"
 #include "lorvanix_ids.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "essai_spec.h"
+#include "essai_donnees.h"
 
 namespace {
 

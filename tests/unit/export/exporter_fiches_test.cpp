@@ -6,7 +6,7 @@
 #include <cstring>
 #include <tuple>
 
-#include "essai_spec.h"
+#include "essai_donnees.h"
 #include "lvxspec.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #pragma once
 #include <windows.h>
 
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 
 // The instance of lvxspec.dll, kept at process attach.
 HINSTANCE InstanceSpec();
 
-// The seam's dialogue_spec: "SAUVESPECBOX" on its record.
+// The seam's dialogue_donnees: "SAUVESPECBOX" on its record.
 int DialogueSpecSysteme(void* ctx, Poignee proprietaire, DialogueSpec* d);

@@ -1,4 +1,4 @@
-#include "essai_spec.h"
+#include "essai_donnees.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -10,7 +10,7 @@ struct DialoguesSpec {
   void* ctx;
   // "SAUVESPECBOX" on its record; the rules of its boxes are the core's
   // (DialogueSpecAppuyer). 1 on OK.
-  int (*dialogue_spec)(void* ctx, Poignee proprietaire, DialogueSpec* d);
+  int (*dialogue_donnees)(void* ctx, Poignee proprietaire, DialogueSpec* d);
 };
 
 // lvxspec's dialog in this process: the DLL's own, or the scripted one of

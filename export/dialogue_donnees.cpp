@@ -1,4 +1,4 @@
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 
 #include <cstring>
 
@@ -63,7 +63,7 @@ int DialogueSpecMontrer(const SystemeSpec* sys, Poignee proprietaire, DialogueSp
   d->choix = CHOIX_AUCUN;
   d->fenetres = sys->fenetres;
   d->fenetre = proprietaire;
-  return sys->dialogues->dialogue_spec(sys->dialogues->ctx, proprietaire, d) == 1 &&
+  return sys->dialogues->dialogue_donnees(sys->dialogues->ctx, proprietaire, d) == 1 &&
          d->choix != CHOIX_AUCUN;
 }
 

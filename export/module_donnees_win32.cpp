@@ -1,6 +1,6 @@
 // lvxspec.dll at load, and the dialog its export runs.
 #include "bwcc/bwcc32.h"
-#include "dialogues_spec_win32.h"
+#include "dialogues_donnees_win32.h"
 #include "lvxspec.h"
 
 namespace {
@@ -25,7 +25,7 @@ namespace {
 // Filled by name: a member left out does not build.
 const DialoguesSpec dialogues_spec = {
     .ctx = nullptr,
-    .dialogue_spec = DialogueSpecSysteme,
+    .dialogue_donnees = DialogueSpecSysteme,
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "outils_spec.h"
+#include "outils_donnees.h"
 
 #include <cstdio>
 #include <cstring>

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "dialogue_fichier.h"
-#include "systeme_spec.h"
+#include "systeme_donnees.h"
 
 // The seven choices, in the order of the dialog.
 enum ChoixSpec : int {

@@ -1,10 +1,10 @@
-#include "dialogue_spec.h"
+#include "dialogue_donnees.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "essai_spec.h"
+#include "essai_donnees.h"
 
 namespace {
 

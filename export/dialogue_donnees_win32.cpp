@@ -1,6 +1,6 @@
 // "SAUVESPECBOX": the procedure only shows the record's choice and hands
 // each click to the core.
-#include "dialogues_spec_win32.h"
+#include "dialogues_donnees_win32.h"
 #include "lvxspec_ids.h"
 
 namespace {
