@@ -1,7 +1,7 @@
 // The alphabetical sort by each key on generated stores of 10,000, 100,000
 // and 1,000,000 cards: the straightforward selection sort (10,000 cards
 // only, or up to --litteral=N) against ours, both asking the fake system's
-// comparison (the C library's French collation), then ours again with a
+// comparison (Windows' order of texts, tests/faux/ordre_windows), then ours again with a
 // plain byte order, which shows what the sort costs beside the comparison.
 // Prints the times, the ratio, the comparisons made and whether both leave
 // exactly the same bytes, card on screen and number. --max=N leaves out the

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
-#include <locale.h>
 #include <strings.h>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +16,7 @@
 
 #include "dialogue_import.h"
 #include "dialogues_liens.h"
+#include "ordre_windows.h"
 #include "dialogue_donnees.h"
 #include "dialogues_affic.h"
 #include "dialogues_conversion.h"
@@ -272,34 +271,8 @@ const char* CaracterePrecedent(void*, const char* texte, const char* courant) {
   return courant > texte ? courant - 1 : texte;
 }
 
-// The Western code page's text as wide characters (0x80-0x9F hold its own
-// signs, the rest is Latin-1).
-void Large(const char* texte, std::wstring* large) {
-  static const wchar_t SIGNES[32] = {
-      0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-  large->clear();
-  for (const unsigned char* c = (const unsigned char*)texte; *c; c++)
-    large->push_back(*c >= 0x80 && *c < 0xA0 ? SIGNES[*c - 0x80] : (wchar_t)*c);
-}
-
-// lstrcmpA's order stood in for by the C library's French collation: both
-// weigh letters first, then accents, then case (small letters before
-// capitals), and give blanks and punctuation the least weight.
-int Comparer(void*, const char* a, const char* b) {
-  static locale_t francais = newlocale(LC_COLLATE_MASK, "fr_FR.UTF-8", (locale_t)0);
-  if (!francais) {
-    fprintf(stderr, "faux_systeme: la locale fr_FR.UTF-8 manque (tools/install_deps.sh la fait)\n");
-    abort();
-  }
-  // Kept from call to call: a sort asks millions of times.
-  static std::wstring large_a, large_b;
-  Large(a, &large_a);
-  Large(b, &large_b);
-  int r = wcscoll_l(large_a.c_str(), large_b.c_str(), francais);
-  return r < 0 ? -1 : r > 0 ? 1 : 0;
-}
+// The order the program has on Windows.
+int Comparer(void*, const char* a, const char* b) { return OrdreWindows(a, b); }
 void EditSelectionner(void* ctx, Poignee h, uint32_t debut, uint32_t fin) {
   F(ctx)->controles[h].debut_selection = debut;
   F(ctx)->controles[h].fin_selection = fin;

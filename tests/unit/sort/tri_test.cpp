@@ -1,5 +1,5 @@
-// The sort through its exports, on the fake system whose comparison is the
-// French collation of the C library: the order of the straightforward
+// The sort through its exports, on the fake system whose comparison is
+// Windows' order of texts: the order of the straightforward
 // selection sort, the card on screen followed, the marks kept, and the
 // store untouched when memory fails.
 #include <gtest/gtest.h>
