@@ -1,5 +1,5 @@
 // The shared records of the seam filled with real Win32 calls; linked into
-// every deliverable that reaches the system.
+// the program and every DLL that reaches the system.
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>

@@ -201,12 +201,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   uint32_t nombre = argc > 1 ? (uint32_t)strtoul(argv[1], nullptr, 10) : 1000000;
 
-  std::filesystem::path dossier = std::filesystem::temp_directory_path() / "lvx-banc-XXXXXX";
-  std::string modele = dossier.string();
-  if (!mkdtemp(modele.data())) {
-    perror("mkdtemp");
-    return 1;
-  }
+  std::string modele = DossierBanc();
+  if (modele.empty()) return 1;
   Banc b{};
   b.systeme.racine = modele;
   b.systeme.deplacer_blocs = 0;

@@ -4,6 +4,9 @@
 #pragma once
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,3 +52,14 @@ class Releve : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, Mediane> medianes_;
 };
+
+// A fresh folder under the system's temporary folder, standing for C: in
+// the fake; empty after a message when it cannot be made.
+inline std::string DossierBanc() {
+  std::string modele = (std::filesystem::temp_directory_path() / "lvx-banc-XXXXXX").string();
+  if (!mkdtemp(modele.data())) {
+    perror("mkdtemp");
+    return "";
+  }
+  return modele;
+}
