@@ -388,8 +388,8 @@ uint16_t Convertir(Travail* t) {
   }
   if (NbModifications(t)) {
     if (!MagasinAgrandirPour(&c->magasin, t->sys->memoire, Plan(t), NbModifications(t))) {
-      // The store could not grow: the caller starts a new work in progress.
-      c->magasin.lpDebutMem = c->magasin.lpFinMem = c->magasin.lpFicheEcran = nullptr;
+      // Nothing is written before the store has grown: the cards stay as they were.
+      Avertir(t, "Allocation de mémoire impossible !", ICONE_ERREUR);
       Curseur(t, c->fleche);
       return 0;
     }

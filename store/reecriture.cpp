@@ -21,16 +21,15 @@ int MagasinAgrandirPour(Magasin* m, const Memoire* memoire, const Modification* 
   size_t ecran = (size_t)(m->lpFicheEcran - m->lpDebutMem);
   memoire->bloc_deverrouiller(memoire->ctx, m->GlobalDebutMem);
   Poignee bloc = memoire->bloc_reallouer(memoire->ctx, m->GlobalDebutMem, (uint32_t)taille);
-  if (!bloc) {
-    m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
-    return 0;
+  int agrandi = bloc != nullptr;
+  if (agrandi) {
+    m->GlobalDebutMem = bloc;
+    m->longSize = (uint32_t)taille;
   }
-  m->GlobalDebutMem = bloc;
-  m->longSize = (uint32_t)taille;
-  m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, bloc);
+  m->lpDebutMem = memoire->bloc_verrouiller(memoire->ctx, m->GlobalDebutMem);
   m->lpFinMem = m->lpDebutMem + m->TailleTotaleFiches;
   m->lpFicheEcran = m->lpDebutMem + ecran;
-  return 1;
+  return agrandi;
 }
 
 void MagasinPlacer(Magasin* m, const Modification* plan, uint32_t nb, EcrireModification ecrire,

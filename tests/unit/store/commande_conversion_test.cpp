@@ -177,6 +177,37 @@ TEST_F(ConversionTest, LaGardeDeLongueurEtLeDepassement) {
   EXPECT_EQ(Depassement, 0);
 }
 
+// Whichever allocation fails, the command says so and the cards, the card
+// on screen and the block are as they were; the next try goes through.
+TEST_F(ConversionTest, UnEchecDeMemoireLaisseLesFiches) {
+  Remplir({{"ab", "", "", "", ""}, {"x", "", "", "", ""}, {"abab", "", "", "", ""}}, {}, 3, 0);
+  const std::vector<uint8_t> avant(m.lpDebutMem, m.lpFinMem);
+  int echecs = 0;
+  for (int n = 1;; n++) {
+    faux.messages.clear();
+    faux.echec_allocation_dans = n;
+    // The settings stay from one call to the next: Nom de site ticked once.
+    Utilisateur(n == 1 ? std::vector<unsigned>{IDC_CONVERTIR_TOUTES, IDC_CONVERTIR_NOM}
+                       : std::vector<unsigned>{},
+                {"ab", "abcdef"});
+    uint16_t resultat = Convertir(CONVERSION_REMPLACER);
+    if (faux.echec_allocation_dans > 0) break;  // the nth allocation never came
+    echecs++;
+    SCOPED_TRACE(n);
+    EXPECT_EQ(resultat, 0);
+    ASSERT_NE(m.lpDebutMem, nullptr);
+    EXPECT_EQ(std::vector<uint8_t>(m.lpDebutMem, m.lpFinMem), avant);
+    EXPECT_EQ(m.lpFicheEcran, MagasinFiche(&m, 3));
+    EXPECT_EQ(m.longSize, m.TailleTotaleFiches);
+    EXPECT_EQ(FichesModifieesOK, 0);
+    ASSERT_EQ(faux.messages.size(), 1u);
+    EXPECT_EQ(faux.messages[0].texte, "Allocation de mémoire impossible !");
+  }
+  EXPECT_EQ(echecs, 11) << "nine working buffers, the list of changes, the store's growth";
+  EXPECT_EQ(Champ(CHAMP_NOM), (std::vector<std::string>{"abcdef", "x", "abcdefabcdef"}));
+  EXPECT_EQ(faux.blocs_vivants, 1);
+}
+
 // The stand-in associations: .txt opens with an editor whose path the
 // system gives in short form; an .exe opens itself; .bat with a program
 // that differs from the file only in case.
