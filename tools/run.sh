@@ -26,6 +26,8 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 lvx_prefixe_preparer
 lvx_wineserver_demarrer
+lvx_imprimante_installer "$arbre"
+echo "run.sh: l'imprimante par défaut écrit $racine/$arbre/impressions/document.pdf"
 
 exemple=$(lvx_wine winepath -w "$racine/$arbre/bin/exemple.lvx")
 echo "run.sh: wine lorvanix.exe \"$exemple\""

@@ -64,7 +64,8 @@ if arch=$(lvx_arch_choisir); then
   fi
   lvx_wine_env "$arbre" "$arch"
   rm -rf "$arbre/screenshots"
-  if lvx_wine_verifier && lvx_xvfb_demarrer && lvx_prefixe_preparer && lvx_wineserver_demarrer; then
+  if lvx_wine_verifier && lvx_xvfb_demarrer && lvx_prefixe_preparer && lvx_wineserver_demarrer &&
+    lvx_imprimante_installer "$arbre"; then
     lancer_ctest "$arbre" "$journaux/windows.txt"
   else
     echo "test.sh: environnement Wine impossible à démarrer" >&2

@@ -148,6 +148,38 @@ lvx_prefixe_preparer() {
   touch "$marque"
 }
 
+# A default printer for the prefix: Wine's PostScript driver, whose jobs
+# tools/sortie_impression.sh turns into build/win*/impressions/document.pdf.
+# Its description (PPD) lives inside Wine's winspool.drv; the driver folder
+# must hold it before the driver is added. Needs essai_imprimante.exe.
+lvx_imprimante_installer() {
+  local arbre
+  arbre=$(cd "$1" && pwd)
+  local racine
+  racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  local winspool environnement dossier
+  if [[ $WINEARCH == win64 ]]; then
+    winspool=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/winspool.drv
+    environnement=x64
+  else
+    winspool=/usr/lib/i386-linux-gnu/wine/i386-windows/winspool.drv
+    environnement=w32x86
+  fi
+  dossier=$WINEPREFIX/drive_c/windows/system32/spool/drivers/$environnement/3
+  mkdir -p "$dossier" "$arbre/impressions"
+  if [[ ! -s $dossier/lvx_essai.ppd ]]; then
+    python3 - "$winspool" "$dossier/lvx_essai.ppd" <<'PY' || return 1
+import sys
+octets = open(sys.argv[1], "rb").read()
+debut = octets.index(b"*PPD-Adobe")
+open(sys.argv[2], "wb").write(octets[debut:octets.index(b"\0", debut)])
+PY
+  fi
+  lvx_wine "$arbre/bin/essai_imprimante.exe" \
+    "C:\\windows\\system32\\spool\\drivers\\$environnement\\3\\lvx_essai.ppd" \
+    "|/bin/sh $racine/tools/sortie_impression.sh $arbre/impressions"
+}
+
 lvx_wineserver_demarrer() {
   wineserver -p >/dev/null 2>&1 || return 1
   LVX_WINESERVER=1
