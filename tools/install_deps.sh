@@ -7,7 +7,7 @@ paquets=(
   cmake g++ make clang libgtest-dev libgmock-dev libbenchmark-dev
   wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   xvfb x11-utils imagemagick fonts-wine fonts-liberation locales
-  chromium ghostscript poppler-utils
+  chromium ghostscript poppler-utils python3
 )
 
 manquants=()
