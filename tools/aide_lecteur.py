@@ -17,13 +17,13 @@ class Sujet:
 
 
 class Illisible(ValueError):
-    pass
+    """The file is not a help file a viewer can read."""
 
 
 def _feuilles(octets, largeur_cle):
-    """Entries of a B+ tree (every leaf page, in order) as raw bytes from the
-    start of each entry; largeur_cle(entry) gives the entry's size."""
-    magique, _, page, _, _, _, racine, _, pages, niveaux, total = struct.unpack_from(
+    """Entries of a B+ tree (every leaf page, in order) as raw bytes;
+    largeur_cle(bytes, start) gives the size of the entry found there."""
+    magique, _, page, _, _, _, racine, _, _, niveaux, total = struct.unpack_from(
         "<HHH16shhhhhhi", octets, 0)
     if magique != 0x293B:
         raise Illisible("arbre B+ sans signature")

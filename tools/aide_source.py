@@ -191,7 +191,7 @@ def lacunes(pages, menu):
     couverts = []
     for page in pages:
         if not CONTEXTE.match(page.contexte):
-            erreurs.append("page « %s » : contexte invalide « %s »" % (page.titre, page.contexte))
+            erreurs.append("ligne %d : contexte invalide « %s »" % (page.ligne, page.contexte))
         attendus = []
         for haut in page.menus:
             if haut not in hauts:
@@ -200,14 +200,15 @@ def lacunes(pages, menu):
             couverts.append(haut)
             sous = hauts[haut]
             attendus += feuilles(sous) if sous is not None else [(libelle(haut, True),)]
-        decrits = [c for _, entete in page.commandes for c in developper(entete)]
-        for chemin in decrits:
+        lignes = [(n, c) for n, entete in page.commandes for c in developper(entete)]
+        decrits = [c for _, c in lignes]
+        for numero, chemin in lignes:
             if chemin not in attendus:
-                erreurs.append("page %s : « %s » n'est pas une commande du menu"
-                               % (page.contexte, " > ".join(chemin)))
+                erreurs.append("ligne %d : « %s » n'est pas une commande du menu"
+                               % (numero, " > ".join(chemin)))
             elif decrits.count(chemin) > 1:
-                erreurs.append("page %s : « %s » décrite deux fois"
-                               % (page.contexte, " > ".join(chemin)))
+                erreurs.append("ligne %d : « %s » décrite deux fois"
+                               % (numero, " > ".join(chemin)))
         for chemin in attendus:
             if chemin not in decrits:
                 erreurs.append("page %s : la commande « %s » n'est pas décrite"

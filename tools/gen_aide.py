@@ -32,9 +32,13 @@ def lire_texte(chemin):
 
 
 def pages_et_lacunes():
-    pages = aide_source.lire_pages(lire_texte(SOURCE))
+    source = os.path.relpath(SOURCE, RACINE)
+    try:
+        pages = aide_source.lire_pages(lire_texte(SOURCE))
+    except ValueError as e:
+        raise ValueError("%s, %s" % (source, e))
     menu = aide_source.lire_menu(lire_texte(MENUS))
-    return pages, aide_source.lacunes(pages, menu)
+    return pages, ["%s, %s" % (source, e) for e in aide_source.lacunes(pages, menu)]
 
 
 def ecarts(aide, pages):
