@@ -56,25 +56,30 @@ void ImprimerValeur(MiseEnPage* m, char* tampon, const char* valeur) {
   m->y += m->hauteur_ligne + m->interligne + m->retrait;
 }
 
-// The collected and sorted values printed; 0 when memory ran short (its
-// box shown).
-int Imprimer(const ImpressionRapide* r, BoiteProgression* boite, MiseEnPage* page,
+enum Issue {
+  ISSUE_MEMOIRE,    // memory ran short, its box shown
+  ISSUE_ANNULEE,    // cancelled before anything was sent
+  ISSUE_DOCUMENT,   // the document started, to be ended or dropped
+};
+
+// The values collected, sorted and drawn.
+Issue Imprimer(const ImpressionRapide* r, BoiteProgression* boite, MiseEnPage* page,
              ValeursRapides* v, char* tampon) {
   const AttenteValeurs attente = {Pomper, boite, &boite->abandon};
   if (!ValeursPreparer(v, r->sys->memoire) ||
       ValeursCollecter(v, r->debut, r->fin, r->genre, &attente) != VALEURS_FAIT) {
     Signaler(r, MEMOIRE_LISTE);
-    return 0;
+    return ISSUE_MEMOIRE;
   }
   if (!boite->abandon) {
     const ResultatValeurs tri = ValeursTrier(v, r->sys->caracteres, &attente);
     if (tri != VALEURS_FAIT) {
       Signaler(r, tri == VALEURS_MEMOIRE_COMPARAISON ? MEMOIRE_TAMPON : MEMOIRE_LISTE);
-      return 0;
+      return ISSUE_MEMOIRE;
     }
   }
   // A cancel before the printout sends nothing to the printer.
-  if (boite->abandon) return 1;
+  if (boite->abandon) return ISSUE_ANNULEE;
 
   MiseEnPageDebuterDocument(page, "Document Lorvanix");
   if (v->nombre > 0) MiseEnPageEntete(page);
@@ -88,8 +93,7 @@ int Imprimer(const ImpressionRapide* r, BoiteProgression* boite, MiseEnPage* pag
     ImprimerValeur(page, tampon, valeur);
     valeur += strlen(valeur) + 1;
   }
-  MiseEnPageTerminer(page);
-  return 1;
+  return ISSUE_DOCUMENT;
 }
 
 }  // namespace
@@ -121,10 +125,11 @@ uint16_t ImpressionRapideExecuter(const ImpressionRapide* r) {
   page.entete = textes.entete;
 
   ValeursRapides v{};
-  const int fait = Imprimer(r, &boite, &page, &v, tampon);
+  const Issue issue = Imprimer(r, &boite, &page, &v, tampon);
   ProgressionFermer(&boite);
+  if (issue == ISSUE_DOCUMENT) MiseEnPageTerminer(&page);
   ValeursLiberer(&v);
   m->bloc_deverrouiller(m->ctx, bloc_tampon);
   m->bloc_liberer(m->ctx, bloc_tampon);
-  return (uint16_t)fait;
+  return issue != ISSUE_MEMOIRE;
 }

@@ -33,7 +33,9 @@ class ImpressionTest : public EssaiImpression {
         Debut(), Fin(), total, Debut() + ecran, expression, 1, 1, 1, 1, 1, tampon_recherche, 0, 0,
         0, 0, 320, transfert.data());
   }
-  const std::vector<std::string>& Progres() { return faux.textes_impression[IDC_IMPRESSION_PROGRES]; }
+  const std::vector<std::string>& Progres() {
+    return faux.textes_impression[IDC_IMPRESSION_PROGRES];
+  }
 };
 
 const std::vector<Carte> TROIS = {
