@@ -89,6 +89,15 @@ TEST_F(ImpressionRapideTest, ChaqueGenreSesValeursEtSesTextes) {
   EXPECT_TRUE(faux.messages.empty());
 }
 
+// The longest value fills the value buffer to its last byte, and no further.
+TEST_F(ImpressionRapideTest, LaValeurLaPlusLongueTientDansLeTampon) {
+  Remplir({{{std::string(65534, 'n'), "", "", "", ""}}});
+  EXPECT_EQ(Rapide(RAPIDE_NOMS), 1);
+  size_t n = 0;
+  for (const std::string& v : Valeurs()) n += v.size();
+  EXPECT_EQ(n, 65534u);
+}
+
 // Without any value: one page, without a header.
 TEST_F(ImpressionRapideTest, ListeVideUnePageSansEntete) {
   Remplir({Cles(" \t\r\n "), Cles("")});

@@ -93,6 +93,22 @@ TEST_F(ImpressionTest, UnChampQuiPasseLaPage) {
   Golden("champ_coupe.txt");
 }
 
+// The longest field fills the transfer buffer to its last byte, and no
+// further: every character is drawn.
+size_t Caracteres(const std::vector<std::string>& dessins) {
+  size_t n = 0;
+  for (const std::string& l : dessins)
+    if (l.rfind("car ", 0) == 0) n += l.size() - l.find(' ', l.find(' ', 4) + 1) - 1;
+  return n;
+}
+
+TEST_F(ImpressionTest, LeChampLePlusLongTientDansLeTampon) {
+  for (int i = 0; i < 8; i++) champs[i] = 0;
+  Remplir({{{"", "", "", "", std::string(65534, 'n')}}});
+  EXPECT_EQ(Imprimer(), 1);
+  EXPECT_EQ(Caracteres(faux.dessins), 65534u);
+}
+
 TEST_F(ImpressionTest, SansNomsDePeripheriqueRienNEstImprime) {
   Remplir(TROIS);
   faux.memoire.bloc_liberer(faux.memoire.ctx, impression.hDevNames);
