@@ -19,6 +19,10 @@
 # and 1,000,000 cards by each key, the selection sort (10,000 only) against
 # ours, same bytes checked) or calcul (distinct categories and keywords over
 # a million cards).
+# impression: the quick list of the distinct keywords of a million cards,
+# and on 20,000 cards (--litteral=N) beside the literal scan and selection
+# sort, same list checked; then the printout of 10,000 cards (--fiches=N);
+# on page devices that draw nothing.
 # Arguments go to the benchmark: a number of cards (for conversion, two:
 # the large and the small store), --benchmark_* flags, or for import
 # --nombre=N and --sans-litteral.

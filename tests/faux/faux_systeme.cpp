@@ -481,6 +481,122 @@ void ResultatCalculFaux(void* ctx, Poignee proprietaire, const ResultatCalcul* r
   F(ctx)->resultats_calcul.push_back({r->lignes[0], r->lignes[1], r->nombre, proprietaire});
 }
 
+int LargeurCaractere(unsigned char c) {
+  if (c < 0x20) return 0;
+  return c == 'M' || c == 'W' ? 200 : 100;
+}
+
+// A line of the page device's journal; any call but a single character
+// closes the open "car" line.
+void Dessin(FauxSysteme* f, const std::string& ligne) {
+  f->dessins.push_back(ligne);
+  f->ligne_caracteres = SIZE_MAX;
+}
+
+std::string NomObjet(FauxSysteme* f, Poignee objet) {
+  auto n = f->noms_objets.find(objet);
+  if (n != f->noms_objets.end()) return n->second;
+  char t[32];
+  snprintf(t, sizeof t, "%p", objet);
+  return t;
+}
+
+bool Echoue(int* dans) {
+  if (*dans == 0) return false;
+  return --*dans == 0;
+}
+
+void PageTaille(void* ctx, Poignee, int* largeur, int* hauteur) {
+  *largeur = F(ctx)->page_largeur_mm;
+  *hauteur = F(ctx)->page_hauteur_mm;
+}
+void PageTwips(void* ctx, Poignee) { Dessin(F(ctx), "twips"); }
+void PageChoisir(void* ctx, Poignee, Poignee objet) {
+  Dessin(F(ctx), "choisir " + NomObjet(F(ctx), objet));
+}
+int PageLargeur(void*, Poignee, const char* texte, int n) {
+  int l = 0;
+  for (int i = 0; i < n; i++) l += LargeurCaractere((unsigned char)texte[i]);
+  return l;
+}
+void PageTexte(void* ctx, Poignee, int x, int y, const char* texte, int n) {
+  FauxSysteme* f = F(ctx);
+  std::string t(texte, (size_t)n);
+  std::string lieu = std::to_string(x) + " " + std::to_string(y) + " ";
+  if (n != 1) {
+    Dessin(f, "texte " + lieu + t);
+    return;
+  }
+  if (f->ligne_caracteres != SIZE_MAX && x == f->x_caracteres && y == f->y_caracteres) {
+    f->dessins.back() += t;
+  } else {
+    Dessin(f, "car " + lieu + t);
+    f->ligne_caracteres = f->dessins.size() - 1;
+    f->y_caracteres = y;
+  }
+  f->x_caracteres = x + LargeurCaractere((unsigned char)texte[0]);
+}
+void PageTexteADroite(void* ctx, Poignee, int gauche, int haut, int droite, int bas,
+                      const char* texte) {
+  Dessin(F(ctx), "droite " + std::to_string(gauche) + " " + std::to_string(haut) + " " +
+                     std::to_string(droite) + " " + std::to_string(bas) + " " + texte);
+}
+void PageLigne(void* ctx, Poignee, int x1, int y1, int x2, int y2) {
+  Dessin(F(ctx), "ligne " + std::to_string(x1) + " " + std::to_string(y1) + " " +
+                     std::to_string(x2) + " " + std::to_string(y2));
+}
+int PageDebutDocument(void* ctx, Poignee, const char* nom) {
+  Dessin(F(ctx), std::string("document debut ") + nom);
+  return F(ctx)->echec_debut_document ? -1 : 1;
+}
+int PageDebutPage(void* ctx, Poignee) {
+  Dessin(F(ctx), "page debut");
+  return Echoue(&F(ctx)->echec_debut_page_dans) ? 0 : 1;
+}
+int PageFinPage(void* ctx, Poignee) {
+  Dessin(F(ctx), "page fin");
+  return Echoue(&F(ctx)->echec_fin_page_dans) ? -1 : 1;
+}
+int PageFinDocument(void* ctx, Poignee) {
+  Dessin(F(ctx), "document fin");
+  return 1;
+}
+int PageAbandonDocument(void* ctx, Poignee) {
+  Dessin(F(ctx), "document abandon");
+  return 1;
+}
+
+const Poignee BOITE_IMPRESSION = (Poignee)0xB0;
+
+Poignee ProgressionOuvrirFaux(void* ctx, Poignee proprietaire, const char* modele,
+                              unsigned annuler, int* abandon) {
+  FauxSysteme* f = F(ctx);
+  f->boites_impression.push_back({modele, proprietaire, annuler});
+  f->boite_impression_ouverte = 1;
+  f->abandon_impression = abandon;
+  return BOITE_IMPRESSION;
+}
+void ProgressionEcrireFaux(void* ctx, Poignee boite, unsigned id, const char* texte) {
+  FauxSysteme* f = F(ctx);
+  if (boite == BOITE_IMPRESSION && f->boite_impression_ouverte)
+    f->textes_impression[id].push_back(texte);
+}
+void ProgressionMessages(void* ctx, Poignee) {
+  FauxSysteme* f = F(ctx);
+  f->pompages++;
+  if (!Echoue(&f->annuler_au_pompage) || !f->boite_impression_ouverte) return;
+  *f->abandon_impression = 1;
+  f->activations.push_back({f->boites_impression.back().proprietaire, 1});
+  f->boite_impression_ouverte = 0;
+}
+void ProgressionFermerFaux(void* ctx, Poignee) { F(ctx)->boite_impression_ouverte = 0; }
+void ProgressionActiver(void* ctx, Poignee fenetre, int actif) {
+  F(ctx)->activations.push_back({fenetre, actif});
+}
+void ProgressionAbandon(void* ctx, Poignee dc, Poignee) {
+  F(ctx)->procedures_abandon.push_back(dc);
+}
+
 }  // namespace
 
 FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_dossier) {
@@ -579,6 +695,30 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .choisir_chemin = ChoisirCheminFaux,
   };
   dialogues_calcul = DialoguesCalcul{.ctx = this, .resultat_calcul = ResultatCalculFaux};
+  page_impression = PageImpression{
+      .ctx = this,
+      .taille_mm = PageTaille,
+      .mode_twips = PageTwips,
+      .choisir = PageChoisir,
+      .largeur = PageLargeur,
+      .texte = PageTexte,
+      .texte_a_droite = PageTexteADroite,
+      .ligne = PageLigne,
+      .debut_document = PageDebutDocument,
+      .debut_page = PageDebutPage,
+      .fin_page = PageFinPage,
+      .fin_document = PageFinDocument,
+      .abandon_document = PageAbandonDocument,
+  };
+  progression_impression = ProgressionImpression{
+      .ctx = this,
+      .ouvrir = ProgressionOuvrirFaux,
+      .ecrire = ProgressionEcrireFaux,
+      .traiter_messages = ProgressionMessages,
+      .fermer = ProgressionFermerFaux,
+      .activer = ProgressionActiver,
+      .installer_abandon = ProgressionAbandon,
+  };
   programme = SystemeProgramme{
       .memoire = &memoire,
       .fichiers = &fichiers,
@@ -659,3 +799,7 @@ const DialoguesSpec* DialoguesSpecSysteme() { return &installe->dialogues_spec; 
 const DialoguesAffic* DialoguesAfficSysteme() { return &installe->dialogues_affic; }
 const DialoguesGest* DialoguesGestSysteme() { return &installe->dialogues_gest; }
 const DialoguesCalcul* DialoguesCalculSysteme() { return &installe->dialogues_calcul; }
+const PageImpression* PageImpressionSysteme() { return &installe->page_impression; }
+const ProgressionImpression* ProgressionImpressionSysteme() {
+  return &installe->progression_impression;
+}

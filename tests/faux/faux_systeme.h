@@ -19,6 +19,7 @@
 #include "systeme_programme.h"
 #include "systeme_donnees.h"
 #include "systeme_gest.h"
+#include "systeme_impression.h"
 
 struct MessageVu {
   std::string texte;
@@ -40,6 +41,13 @@ struct FenetreFausse {
 struct ResultatVu {
   std::string ligne1, ligne2, nombre;
   Poignee proprietaire;
+};
+
+// A progress box of a print run, as it was opened.
+struct BoiteImpressionVue {
+  std::string modele;
+  Poignee proprietaire;
+  unsigned annuler;
 };
 
 struct FauxSysteme {
@@ -151,6 +159,38 @@ struct FauxSysteme {
   // lvxcalc's result boxes shown, in order.
   DialoguesCalcul dialogues_calcul;
   std::vector<ResultatVu> resultats_calcul;
+
+  // The printing libraries' page device: every call that draws or drives
+  // the spooler as one line of dessins, measures left out ("page debut",
+  // "texte 955 955 URL:"); single characters drawn one after another on a
+  // line make one "car x y ..." line as long as each starts where the one
+  // before ended. Characters are 100 twips wide, "M" and "W" 200, control
+  // characters 0. Fonts and pens are named by noms_objets. The nth page
+  // start or end from now fails (0: none); so does the document's start
+  // when echec_debut_document is 1.
+  PageImpression page_impression;
+  std::vector<std::string> dessins;
+  int page_largeur_mm = 210, page_hauteur_mm = 297;
+  std::map<Poignee, std::string> noms_objets;
+  int echec_debut_document = 0;
+  int echec_debut_page_dans = 0;
+  int echec_fin_page_dans = 0;
+  size_t ligne_caracteres = SIZE_MAX;  // the "car" line still open
+  int x_caracteres = 0, y_caracteres = 0;  // where its next character would start
+  // Their progress boxes: those opened, the texts each control received in
+  // turn (none once the box is gone), the windows enabled (1) or disabled
+  // (0) in turn, the device contexts given an abort procedure. The nth
+  // message pump from now presses Annuler (0: never): the abort flag is
+  // set, the owner enabled, the box gone.
+  ProgressionImpression progression_impression;
+  std::vector<BoiteImpressionVue> boites_impression;
+  std::map<unsigned, std::vector<std::string>> textes_impression;
+  std::vector<std::pair<Poignee, int>> activations;
+  std::vector<Poignee> procedures_abandon;
+  int pompages = 0;
+  int annuler_au_pompage = 0;
+  int boite_impression_ouverte = 0;
+  int* abandon_impression = nullptr;
 
   FauxSysteme();  // racine set later
   explicit FauxSysteme(const std::string& racine_dossier);

@@ -38,6 +38,8 @@ TEST(PlateformeTest, LeFauxRemplitChaqueMembreDeChaqueEnregistrement) {
   EXPECT_EQ(MembresVides(faux.dialogues_affic), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_gest), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_calcul), 0);
+  EXPECT_EQ(MembresVides(faux.page_impression), 0);
+  EXPECT_EQ(MembresVides(faux.progression_impression), 0);
 }
 
 }  // namespace
