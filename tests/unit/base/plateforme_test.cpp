@@ -38,6 +38,7 @@ TEST(PlateformeTest, LeFauxRemplitChaqueMembreDeChaqueEnregistrement) {
   EXPECT_EQ(MembresVides(faux.dialogues_affic), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_gest), 0);
   EXPECT_EQ(MembresVides(faux.dialogues_calcul), 0);
+  EXPECT_EQ(MembresVides(faux.imprimante), 0);
 }
 
 }  // namespace
