@@ -8,8 +8,10 @@
 #include "conversion.h"
 #include "edition.h"
 #include "exportation.h"
+#include "export/lvxprap.h"
 #include "fiches.h"
 #include "importation.h"
+#include "imprimer.h"
 #include "listes.h"
 #include "info/lvxinfo.h"
 #include "lvxnavig.h"
@@ -291,13 +293,13 @@ const LigneCommande COMMANDES[] = {
     {CMD_QUITTER, CADRE_PROPRE, Quitter, 0},
 
     // Impression
-    {CMD_IMPRIMER_FICHES, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_BOUTON_IMPRIMER, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_IMPRIMER_NOMS, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_IMPRIMER_URL, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_IMPRIMER_RUBRIQUES, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_IMPRIMER_MOTS_CLES, CADRE_IMPRESSION, A_VENIR, 0},
-    {CMD_CONFIGURER_IMPRESSION, CADRE_CROCHETS, A_VENIR, 0},
+    {CMD_IMPRIMER_FICHES, CADRE_IMPRESSION, CommandeImprimerFiches, 0},
+    {CMD_BOUTON_IMPRIMER, CADRE_IMPRESSION, CommandeImprimerFiches, 0},
+    {CMD_IMPRIMER_NOMS, CADRE_IMPRESSION, CommandeImpressionRapide, RAPIDE_NOMS},
+    {CMD_IMPRIMER_URL, CADRE_IMPRESSION, CommandeImpressionRapide, RAPIDE_URL},
+    {CMD_IMPRIMER_RUBRIQUES, CADRE_IMPRESSION, CommandeImpressionRapide, RAPIDE_RUBRIQUES},
+    {CMD_IMPRIMER_MOTS_CLES, CADRE_IMPRESSION, CommandeImpressionRapide, RAPIDE_MOTS_CLES},
+    {CMD_CONFIGURER_IMPRESSION, CADRE_CROCHETS, CommandeConfigurerImpression, 0},
 
     // Edition
     {CMD_ANNULER, CADRE_PROPRE, Edition, EDIT_ANNULER},

@@ -3,6 +3,7 @@
 #include "dialogues_win32.h"
 
 #include "app/criteres.h"
+#include "app/dialogue_imprimer.h"
 #include "base/lorvanix_ids.h"
 
 namespace {
@@ -158,6 +159,41 @@ int DialogueIncompletes(void*, Poignee proprietaire, uint16_t choix[5]) {
                          (LPARAM)choix) == 1;
 }
 
+void MontrerOptions(HWND d, const DialogueImprimer* o) {
+  for (unsigned id : IDS_OPTIONS_IMPRESSION)
+    CheckDlgButton(d, id, DialogueImprimerCoche(o, id) ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// IMPRIMERBOX: seventeen boxes, OK, Annuler and Configurer; Return is OK
+// and Escape Annuler.
+INT_PTR CALLBACK ProcedureImprimer(HWND d, UINT message, WPARAM w, LPARAM l) {
+  DialogueImprimer* o = (DialogueImprimer*)GetWindowLongPtrA(d, DWLP_USER);
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(d, DWLP_USER, l);
+      o = (DialogueImprimer*)l;
+      o->fenetre = d;
+      MontrerOptions(d, o);
+      return TRUE;
+    case WM_COMMAND: {
+      unsigned id = LOWORD(w);
+      if (id == IDOK) id = IDC_IMPRIMER_OK;
+      else if (id == IDCANCEL) id = IDC_IMPRIMER_ANNULER;
+      else if (HIWORD(w) != BN_CLICKED) return TRUE;
+      SuiteImprimer suite = DialogueImprimerAppuyer(o, id);
+      if (suite == IMPRIMER_RESTE) MontrerOptions(d, o);
+      else EndDialog(d, suite == IMPRIMER_FERME_OK);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+int DialogueImprimerSysteme(void*, Poignee proprietaire, DialogueImprimer* o) {
+  return DialogBoxParamA(Programme(), "IMPRIMERBOX", (HWND)proprietaire, ProcedureImprimer,
+                         (LPARAM)o) == 1;
+}
+
 // Filled by name: a member left out does not build.
 const DialoguesProgramme dialogues_programme = {
     .ctx = nullptr,
@@ -165,6 +201,7 @@ const DialoguesProgramme dialogues_programme = {
     .dialogue_criteres = DialogueCriteresSysteme,
     .dialogue_plage = DialoguePlage,
     .dialogue_incompletes = DialogueIncompletes,
+    .dialogue_imprimer = DialogueImprimerSysteme,
 };
 
 }  // namespace
@@ -179,6 +216,7 @@ const SystemeProgramme* SystemeDuProgramme() {
       .presse_papiers = PressePapiersSysteme(),
       .communs = DialoguesCommunsSysteme(),
       .dialogues = &dialogues_programme,
+      .imprimante = ImprimanteSysteme(),
   };
   return &systeme;
 }

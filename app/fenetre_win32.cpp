@@ -1,7 +1,6 @@
 #include "fenetre_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "app/dialogues_win32.h"
 #include "app/fenetre_principale.h"
@@ -18,9 +17,6 @@ const char CLASSE[] = TITRE_LORVANIX;
 Programme programme;
 HINSTANCE instance_programme;
 HFONT police_fiche;
-HFONT police_impression, police_impression_titre;
-HPEN stylo_impression;
-PRINTDLGA impression;  // print setup record, kept from start-up to quit
 HBITMAP bitmaps_boutons[19][3];
 HWND boutons[19];
 HWND infobulles[21];
@@ -48,35 +44,6 @@ void CreerInfobulle(int i, HWND fenetre, HWND controle, const char* texte) {
   textes_infobulles[i] = texte;
 }
 
-// The print dialog's default printer, and the fonts and pen handed to printing.
-void PreparerImpression(HWND fenetre) {
-  impression = PRINTDLGA{};
-  impression.lStructSize = sizeof impression;
-  impression.hwndOwner = fenetre;
-  impression.hInstance = instance_programme;
-  impression.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-  PrintDlgA(&impression);
-  police_impression = CreateFontA(320, 0, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH,
-                                  "Times New Roman");
-  police_impression_titre = CreateFontA(320, 0, 0, 0, 700, 0, TRUE, 0, ANSI_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                                        DEFAULT_PITCH, "Times New Roman");
-  stylo_impression = CreatePen(PS_SOLID, 22, RGB(0, 0, 0));
-}
-
-void LibererObjetsFenetre() {
-  if (impression.hDC) DeleteDC(impression.hDC);
-  if (impression.hDevMode) GlobalFree(impression.hDevMode);
-  if (impression.hDevNames) GlobalFree(impression.hDevNames);
-  impression = PRINTDLGA{};
-  DeleteObject(police_impression);
-  DeleteObject(police_impression_titre);
-  DeleteObject(stylo_impression);
-  police_impression = police_impression_titre = nullptr;
-  stylo_impression = nullptr;
-}
-
 void CreerControles(HWND f, VueFiche* vue) {
   vue->fenetre = f;
   vue->numero = Controle("STATIC", "", SS_RIGHT | WS_BORDER, 225, 45, 60, 18, f, IDC_NUMERO_FICHE);
@@ -99,7 +66,6 @@ void CreerControles(HWND f, VueFiche* vue) {
   }
   HWND connecter = Controle("BUTTON", "Connecter...", BS_PUSHBUTTON, 35, 45, 95, 21, f,
                             CMD_BOUTON_CONNECTER);
-  PreparerImpression(f);
   const DWORD simple = WS_BORDER | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
   const DWORD multiple = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | WS_VSCROLL | WS_HSCROLL;
   vue->champs[CHAMP_NOM] = Controle("EDIT", "", simple, 150, 70, 445, 22, f, IDC_NOM);
@@ -144,11 +110,6 @@ void LimiterTaille(HWND f) {
   if (LimiterFenetre(&largeur, &hauteur)) MoveWindow(f, r.left, r.top, largeur, hauteur, TRUE);
 }
 
-void Detruire(HWND f) {
-  LibererObjetsFenetre();
-  DestroyWindow(f);
-}
-
 LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT:
@@ -166,7 +127,7 @@ LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_COMMAND:
       if (programme.sys && ProgrammeCommande(&programme, LOWORD(w), HIWORD(w), (Poignee)l))
-        Detruire(f);
+        DestroyWindow(f);
       return 0;
     case WM_NOTIFY: {
       NMHDR* entete = (NMHDR*)l;
@@ -181,7 +142,7 @@ LRESULT CALLBACK Procedure(HWND f, UINT message, WPARAM w, LPARAM l) {
       return 0;
     }
     case WM_CLOSE:
-      if (!programme.sys || ProgrammeQuitter(&programme)) Detruire(f);
+      if (!programme.sys || ProgrammeQuitter(&programme)) DestroyWindow(f);
       return 0;
     case WM_QUERYENDSESSION:
       if (programme.sys) ProgrammeFinDeSession(&programme);
@@ -227,7 +188,7 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
   CreerControles(f, &vue);
   if (!ProgrammeInitialiser(&programme, SystemeDuProgramme(), vue, fleche, attente, instance)) {
     ProgrammeLiberer(&programme);
-    Detruire(f);
+    DestroyWindow(f);
     return FALSE;
   }
   ShowWindow(f, montrer);
@@ -237,7 +198,7 @@ BOOL FenetreDemarrer(HWND f, HINSTANCE instance, int montrer, const char* ligne_
   AfficherLvxInform(0, f);
   if (!ProgrammeDemarrer(&programme, ligne_commande)) {
     ProgrammeLiberer(&programme);
-    Detruire(f);
+    DestroyWindow(f);
     return FALSE;
   }
   return TRUE;

@@ -154,6 +154,7 @@ int ProgrammeInitialiser(Programme* p, const SystemeProgramme* sys, const VueFic
   p->ChampCourant = vue.champs[CHAMP_NOM];
   p->fleche = fleche;
   p->attente = attente;
+  ImpressionPreparer(p);
   const uint32_t tailles[4] = {TAILLE_TRANSFERT, TAILLE_RECHERCHE, TAILLE_RECHERCHE,
                                TAILLE_RECHERCHE};
   uint8_t* adresses[4] = {};
@@ -350,6 +351,7 @@ int ProgrammeEnregistrerSous(Programme* p) {
 }
 
 void ProgrammeLiberer(Programme* p) {
+  ImpressionLiberer(p);
   MagasinLiberer(&p->magasin, p->sys->memoire);
   Util_Dll_Lvxrecup_Liberer_hugeTampon();
   for (Poignee& bloc : p->blocs_tampons) {

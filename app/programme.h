@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "fiche.h"
+#include "imprimer.h"
 #include "magasin.h"
 #include "systeme_programme.h"
 
@@ -82,6 +83,7 @@ struct Programme {
   char TitreListeEmail[TAILLE_TITRE_EXPORT];
   char CheminTexte[TAILLE_CHEMIN_IMPORT];
   CriteresRecherche criteres;
+  ImpressionProgramme impression;  // the printer, the print objects and options
   EtatEcran ecran;
   BoutonsMaintenus maintenus;
   // The fast move: the card reached, the one before it, and NumFiche at the press.
@@ -97,7 +99,8 @@ struct Programme {
   char* TamponRechercheEcran;
 };
 
-// Allocates the lent buffers; 0 after "Allocation de mémoire impossible !".
+// Sets up the default printer and the print objects, then allocates the
+// lent buffers; 0 after "Allocation de mémoire impossible !".
 int ProgrammeInitialiser(Programme* p, const SystemeProgramme* sys, const VueFiche& vue,
                          Poignee fleche, Poignee attente, Poignee instance);
 // Steps of start-up after the information box: a new work in progress, the

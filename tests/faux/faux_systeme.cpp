@@ -20,6 +20,7 @@
 #include "dialogue_donnees.h"
 #include "dialogues_affic.h"
 #include "dialogues_conversion.h"
+#include "dialogue_imprimer.h"
 
 namespace {
 
@@ -320,6 +321,38 @@ int DialogueIncompletes(void* ctx, Poignee, uint16_t choix[5]) {
   f->dans_incompletes.pop_front();
   return action(choix);
 }
+
+int DialogueImprimerFaux(void* ctx, Poignee, DialogueImprimer* d) {
+  FauxSysteme* f = F(ctx);
+  d->fenetre = f->fenetre_imprimer;
+  if (f->dans_imprimer.empty()) return 0;
+  auto action = f->dans_imprimer.front();
+  f->dans_imprimer.pop_front();
+  return action(d);
+}
+int DialogueImpression(void* ctx, EnregistrementImpression* e) {
+  FauxSysteme* f = F(ctx);
+  f->drapeaux_impression.push_back(e->Flags);
+  f->proprietaires_impression.push_back(e->hwndOwner);
+  if (f->dans_impression.empty()) return 0;
+  auto action = f->dans_impression.front();
+  f->dans_impression.pop_front();
+  return action(e);
+}
+// Fonts and pens are numbered from 0x6001 in the order they are made.
+Poignee Police(void* ctx, int32_t hauteur, int graisse, int souligne) {
+  FauxSysteme* f = F(ctx);
+  f->polices.push_back(std::to_string(hauteur) + "/" + std::to_string(graisse) + "/" +
+                       std::to_string(souligne));
+  return (Poignee)(uintptr_t)(0x6000 + f->polices.size() + f->stylos.size());
+}
+Poignee Stylo(void* ctx, int largeur) {
+  FauxSysteme* f = F(ctx);
+  f->stylos.push_back(largeur);
+  return (Poignee)(uintptr_t)(0x6000 + f->polices.size() + f->stylos.size());
+}
+void ObjetLiberer(void* ctx, Poignee objet) { F(ctx)->objets_liberes.push_back(objet); }
+void ContexteLiberer(void* ctx, Poignee dc) { F(ctx)->contextes_liberes.push_back(dc); }
 
 // Windows wildcards, without regard to case; "*.*" takes every name.
 bool Correspond(const char* motif, const char* nom) {
@@ -676,6 +709,15 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .dialogue_criteres = DialogueCriteresFaux,
       .dialogue_plage = DialoguePlage,
       .dialogue_incompletes = DialogueIncompletes,
+      .dialogue_imprimer = DialogueImprimerFaux,
+  };
+  imprimante = Imprimante{
+      .ctx = this,
+      .dialogue_impression = DialogueImpression,
+      .police = Police,
+      .stylo = Stylo,
+      .objet_liberer = ObjetLiberer,
+      .contexte_liberer = ContexteLiberer,
   };
   dialogues_import = DialoguesImport{
       .ctx = this,
@@ -728,6 +770,7 @@ FauxSysteme::FauxSysteme(const std::string& racine_dossier) : racine(racine_doss
       .presse_papiers = &presse_papiers,
       .communs = &communs,
       .dialogues = &dialogues_programme,
+      .imprimante = &imprimante,
   };
   import = SystemeImport{
       .memoire = &memoire,

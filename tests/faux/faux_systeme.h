@@ -112,6 +112,22 @@ struct FauxSysteme {
   std::deque<std::pair<std::string, std::string>> plages;  // typed numbers; {"\x1b", ""} cancels
   std::vector<std::string> titres_plages;
   std::deque<std::function<int(uint16_t*)>> dans_incompletes;
+  // IMPRIMERBOX: what the user does there (an empty queue cancels), over
+  // the window it is given.
+  std::deque<std::function<int(struct DialogueImprimer*)>> dans_imprimer;
+  Poignee fenetre_imprimer = (Poignee)0x1B0;
+  // The printer: the platform's print dialog does what is queued, the
+  // default printer at start-up included (an empty queue: cancelled, no
+  // printer), and notes its flags and owner; the fonts ("hauteur/graisse/
+  // souligne") and pens made; the objects and device contexts freed.
+  Imprimante imprimante;
+  std::deque<std::function<int(EnregistrementImpression*)>> dans_impression;
+  std::vector<uint32_t> drapeaux_impression;
+  std::vector<Poignee> proprietaires_impression;
+  std::vector<std::string> polices;
+  std::vector<int> stylos;
+  std::vector<Poignee> objets_liberes;
+  std::vector<Poignee> contextes_liberes;
   // Folder listings: attributes other than the plain file or folder ones,
   // by Windows path; the programs associated with an extension (".txt").
   std::map<std::string, uint32_t> attributs;

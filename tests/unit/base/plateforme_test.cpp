@@ -40,6 +40,7 @@ TEST(PlateformeTest, LeFauxRemplitChaqueMembreDeChaqueEnregistrement) {
   EXPECT_EQ(MembresVides(faux.dialogues_calcul), 0);
   EXPECT_EQ(MembresVides(faux.page_impression), 0);
   EXPECT_EQ(MembresVides(faux.progression_impression), 0);
+  EXPECT_EQ(MembresVides(faux.imprimante), 0);
 }
 
 }  // namespace
