@@ -224,7 +224,7 @@ int Clic(Programme* p, int champ) {
 }
 
 void Agir(Programme* p, const LigneCommande* l) {
-  if (l->action != A_VENIR) l->action(p, l->parametre);
+  l->action(p, l->parametre);
 }
 
 // The frames. The action runs only when the write back kept the store.
@@ -254,7 +254,7 @@ void CadreAttente(Programme* p, const LigneCommande* l) {
 }  // namespace
 
 // One row per id; a menu item and its toolbar twin have the same frame and
-// action. Rows whose action is A_VENIR wait for their library.
+// action.
 const LigneCommande COMMANDES[] = {
     // Fichier
     {CMD_NOUVEAU, CADRE_PROPRE, Nouveau, 0},

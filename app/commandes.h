@@ -28,9 +28,6 @@ enum Cadre {
 // destroyed (only the actions of CADRE_PROPRE may say so).
 typedef int (*ActionCommande)(Programme* p, int parametre);
 
-// The command's library is still to come: only its frame runs.
-constexpr ActionCommande A_VENIR = nullptr;
-
 struct LigneCommande {
   unsigned id;
   Cadre cadre;

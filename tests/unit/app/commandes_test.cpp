@@ -501,7 +501,7 @@ TEST_F(TableCommandesTest, ChaqueIdentifiantUneFoisChaqueCommandeDansSonCadre) {
   for (const Ligne& l : lignes) attendus.insert(attendus.end(), l.ids.begin(), l.ids.end());
   for (size_t i = 0; i < NB_COMMANDES; i++) {
     table.push_back(COMMANDES[i].id);
-    EXPECT_NE(COMMANDES[i].action, A_VENIR) << COMMANDES[i].id << " waits for its library";
+    EXPECT_NE(COMMANDES[i].action, nullptr) << COMMANDES[i].id << " has no action";
   }
   std::sort(attendus.begin(), attendus.end());
   std::sort(table.begin(), table.end());
