@@ -1,98 +1,71 @@
-// "&Modifier": the folder dialog's panel, the refusal of the installer's own
-// folder, cancel and failure.
+// "&Modifier": the panel of the folder dialog, the refusal of the
+// installer's own folder, cancel and failure.
 #include "choix_dossier.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "faux_installation.h"
 #include "lvxsetup_ids.h"
 
 namespace {
 
-using Lignes = std::vector<std::string>;
-
 const char REFUS[] =
     "message dialogue Lorvanix 6.1 installation 48 Le dossier de destination  doit \xEAtre diff\xE9rent de "
     "celui du "
     "programme d'installation.";
 
-class ChoixDossierTest : public ::testing::Test {
- protected:
-  FauxInstallation f;
-  Installateur in;
-  std::vector<int> fermetures;  // ChoixDossierOK's answers, in order
-
-  void SetUp() override {
-    f.Demarrer(&in);
-    f.journal.clear();
-  }
-  // The dialog shows each folder in turn and its OK is pressed on each.
-  void Choisir(std::vector<std::string> dossiers) {
-    f.dialogue = [this, dossiers](Installateur* i, const SystemeInstallation* s) {
-      for (const std::string& d : dossiers) {
-        ChoixDossierChange(i, d.c_str());
-        fermetures.push_back(ChoixDossierOK(i, s, DIALOGUE));
-        if (fermetures.back()) return;
-      }
-      ChoixDossierAnnuler(i);
-    };
-    InstallateurCommande(&in, &f.s, CMD_SETUP_MODIFIER);
-  }
-};
-
-TEST_F(ChoixDossierTest, LeDossierChoisiDevientCeluiDeLInstallation) {
-  Choisir({"D:\\Mes programmes\\Lorvanix"});
-  EXPECT_EQ(fermetures, std::vector<int>{1});
-  EXPECT_STREQ(in.repertoire, "D:\\Mes programmes\\Lorvanix");
-  EXPECT_EQ(f.journal, (Lignes{"dialogue",
-                               "zone zone Lorvanix 6.1 va \xEAtre install\xE9 dans le dossier : D:\\Mes "
-                               "programmes\\Lorvanix"}));
+// The dialog shows each folder in turn and its OK is pressed on each, until
+// one closes it; otherwise "&Annuler". The answers of OK, in order.
+std::vector<int> Choisir(FauxInstallation& f, const Lignes& dossiers) {
+  std::vector<int> reponses;
+  f.dialogue = [&](Installateur* in, const SystemeInstallation* s) {
+    for (const std::string& d : dossiers) {
+      ChoixDossierChange(in, d.c_str());
+      reponses.push_back(ChoixDossierOK(in, s, DIALOGUE));
+      if (reponses.back()) return;
+    }
+    ChoixDossierAnnuler(in);
+  };
+  f.journal.clear();
+  InstallateurCommande(&f.in, &f.s, CMD_SETUP_MODIFIER);
+  return reponses;
 }
 
-// The installer's folder, in any letter case and with or without its final
-// backslash, is refused and the dialog stays open; the next folder is taken.
-TEST_F(ChoixDossierTest, LeDossierDuProgrammeEstRefuseEtLeDialogueReste) {
-  for (const char* propre : {"A:\\SETUP", "a:\\setup", "A:\\Setup\\"}) {
-    FauxInstallation g;
-    Installateur i;
-    g.Demarrer(&i);
-    g.journal.clear();
+// The installer's own folder, in any letter case, with or without its final
+// backslash, is refused and the dialog stays; an empty view gives nothing.
+TEST(ChoixDossier, LeDossierMontreALOKDevientLeDossier) {
+  const struct {
+    Lignes dossiers;
     std::vector<int> reponses;
-    g.dialogue = [&](Installateur* x, const SystemeInstallation* s) {
-      ChoixDossierChange(x, propre);
-      reponses.push_back(ChoixDossierOK(x, s, DIALOGUE));
-      EXPECT_EQ(x->ChangeDirOK, 0);
-      ChoixDossierChange(x, "A:\\SETUP\\sous");
-      reponses.push_back(ChoixDossierOK(x, s, DIALOGUE));
-    };
-    InstallateurCommande(&i, &g.s, CMD_SETUP_MODIFIER);
-    EXPECT_EQ(reponses, (std::vector<int>{0, 1})) << propre;
-    EXPECT_EQ(g.journal[1], REFUS) << propre;
-    EXPECT_STREQ(i.repertoire, "A:\\SETUP\\sous");
+    Lignes journal;
+    const char* repertoire;
+  } cas[] = {
+      {{"D:\\Mes programmes"},
+       {1},
+       {"dialogue", "zone Lorvanix 6.1 va \xEAtre install\xE9 dans le dossier : D:\\Mes programmes"},
+       "D:\\Mes programmes"},
+      {{"a:\\setup", "A:\\Setup\\", "A:\\SETUP\\sous"},
+       {0, 0, 1},
+       {"dialogue", REFUS, REFUS,
+        "zone Lorvanix 6.1 va \xEAtre install\xE9 dans le dossier : A:\\SETUP\\sous"},
+       "A:\\SETUP\\sous"},
+      {{"A:\\SETUP"}, {0}, {"dialogue", REFUS}, "c:\\lorvanix"},
+      {{""}, {0}, {"dialogue"}, "c:\\lorvanix"},
+  };
+  for (const auto& c : cas) {
+    FauxInstallation f;
+    EXPECT_EQ(Choisir(f, c.dossiers), c.reponses);
+    EXPECT_EQ(f.journal, c.journal);
+    EXPECT_STREQ(f.in.repertoire, c.repertoire);
   }
 }
 
-TEST_F(ChoixDossierTest, AnnulerGardeLeDossier) {
-  Choisir({"A:\\SETUP"});
-  EXPECT_EQ(f.journal, (Lignes{"dialogue", REFUS}));
-  EXPECT_STREQ(in.repertoire, "c:\\lorvanix");
-  EXPECT_EQ(in.ChangeDirOK, 0);
-}
-
-TEST_F(ChoixDossierTest, SansDossierLisibleOKNeFermePas) {
-  Choisir({""});
-  EXPECT_EQ(fermetures, std::vector<int>{0});
-  EXPECT_EQ(f.journal, Lignes{"dialogue"});
-}
-
-TEST_F(ChoixDossierTest, UnDialogueEnEchecLeDit) {
+TEST(ChoixDossier, UnDialogueEnEchecLeDit) {
+  FauxInstallation f;
   f.erreur_dialogue = 12291;
-  Choisir({});
+  Choisir(f, {});
   EXPECT_EQ(f.journal, (Lignes{"dialogue", "message fenetre WARNING 16 Erreur #12291"}));
-  EXPECT_STREQ(in.repertoire, "c:\\lorvanix");
+  EXPECT_STREQ(f.in.repertoire, "c:\\lorvanix");
 }
 
 }  // namespace

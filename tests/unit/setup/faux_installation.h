@@ -1,8 +1,7 @@
 // The installer's system record played by a script: folders as a set of
-// names, copies that fail for the sources named, a program manager that
-// answers the initiate to the applications it is told and acknowledges
-// when the test says so. Every call is written to the journal, with the
-// handles by name.
+// names in capitals, copies that fail for the sources named, servers that
+// answer the initiate for the application names they are given. Every
+// call goes to the journal, handles by name; atoms and blocks are counted.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -14,52 +13,54 @@
 #include "installateur.h"
 #include "systeme_installation.h"
 
+using Lignes = std::vector<std::string>;
+
 // The handles the tests give the installer, read back by name.
-extern Poignee const FENETRE, ZONE, MODIFIER, INSTALLER, QUITTER, FLECHE, SABLIER, POLICE, DIALOGUE, SERVEUR,
-    AUTRE_SERVEUR;
+extern Poignee const FENETRE, DIALOGUE, SERVEUR, AUTRE_SERVEUR;
+// What Exit writes once the window is to close.
+extern const Lignes FERMETURE;
+Lignes Plus(Lignes a, const Lignes& b);
 
 struct FauxInstallation {
   SystemeInstallation s;
-  Installateur* in = nullptr;
-  std::vector<std::string> journal;
+  Installateur in;
+  Lignes journal;
 
-  // Folders that exist, in capitals; the current one; the program's path.
-  std::set<std::string> dossiers = {"C:", "C:\\TRAVAIL", "A:", "A:\\SETUP"};
+  std::set<std::string> dossiers = {"C:", "C:\\TRAVAIL", "D:", "A:", "A:\\SETUP"};
   std::string courant = "C:\\Travail";
   std::string programme = "A:\\SETUP\\LVXSETUP.EXE";
-  std::set<std::string> sources_absentes;
-  int etapes_postees = 0;
+  std::set<std::string> absentes;  // sources whose copy fails
+  int etapes = 0;                  // "&Installer" commands posted
+  int minuteur = 0;                // period of the server's timer, 0 when off
 
-  // The folder dialog: what its user does, and its error code.
+  // The folder dialog: what its user does; its error code.
   std::function<void(Installateur*, const SystemeInstallation*)> dialogue;
   uint32_t erreur_dialogue = 0;
 
-  // The servers: who answers the initiate for which application name ("" is
-  // any application), with which topic.
+  // Who answers the initiate: "" answers any application.
   struct Reponse {
     Poignee serveur;
-    std::string application;
-    std::string sujet;
+    std::string application, sujet;
   };
   std::vector<Reponse> reponses;
-  int minuteur = 0;  // the period of the running timer, 0 when none
 
-  // Atoms by name with their counts, blocks by handle with their text.
-  std::map<std::string, std::pair<uint16_t, int>> atomes;
-  std::map<Poignee, std::string> blocs;
-  std::vector<Poignee> executes;    // blocks posted, in order
-  std::vector<std::string> fautes;  // misuse: unknown atom or block
+  std::map<std::string, std::pair<uint16_t, int>> atomes;  // name: atom, count
+  std::map<Poignee, std::string> blocs;                    // live blocks
+  std::vector<Poignee> executes;                           // blocks posted
+  Lignes fautes;                                           // unknown atom or block freed
   uint16_t prochain_atome = 0xC000;
   uintptr_t prochain_bloc = 0x1000;
 
+  // The installer, its window and controls made, started.
   FauxInstallation();
-  // The installer of the test, with the handles above, started.
-  void Demarrer(Installateur* installateur);
-  // Runs the steps posted, as the message loop would.
-  void Derouler();
-  // The server's acknowledge of a block, as the window receives it.
-  void Accuser(Poignee bloc, Poignee serveur = SERVEUR);
-  // The journal's lines that begin with `debut`.
-  std::vector<std::string> Lignes(const std::string& debut) const;
+  FauxInstallation(const FauxInstallation&) = delete;
+  // "&Installer" on the folder given, then every step posted, as the
+  // message loop would run them.
+  void Installer(const char* dossier = nullptr);
+  // The server's acknowledge of command n's block.
+  void Accuser(int n, Poignee serveur = SERVEUR);
+  Lignes Commencant(const std::string& debut) const;
+  // The journal from the first line that begins with `debut`.
+  Lignes Depuis(const std::string& debut) const;
   std::string NomAtome(uint16_t atome) const;
 };
