@@ -132,4 +132,23 @@ def verifier(g):
 
     _verifier_icone(os.path.join(g.RESSOURCES, g.ICONE[1]), g.ICONE[2],
                     erreurs)
+    _verifier_installation(g, erreurs)
     return erreurs
+
+
+def _verifier_installation(g, erreurs):
+    """The installer's two pictures, at their size, named by its script."""
+    with open(os.path.join(g.RESSOURCES, "lvxsetup.rc"), encoding="utf-8") as f:
+        lignes = {m.group(1): (m.group(2), m.group(3))
+                  for m in map(LIGNE_RC.match, (l.strip() for l in f)) if m}
+    for (nom, fichier, largeur, hauteur) in (g.TITRE_INSTALLATION,
+                                             g.NOTICE_INSTALLATION):
+        chemin = "%s/%s.bmp" % (g.INSTALLATION, fichier)
+        if lignes.get(nom) != ("BITMAP", chemin):
+            erreurs.append("lvxsetup.rc ne nomme pas %s « %s »" % (nom, chemin))
+        img = _bmp(g, chemin, largeur, hauteur, erreurs)
+        if img and nom == g.NOTICE_INSTALLATION[0]:
+            _verifier_etiquette(chemin, img, g.FOND, erreurs)
+        elif img and len({img.pixel(x, y) for y in range(0, hauteur, 4)
+                          for x in range(0, largeur, 4)}) < 50:
+            erreurs.append("%s : image presque unie" % chemin)

@@ -2,8 +2,10 @@
 """Writes the pictures of the main window into resources/: the toolbar
 buttons, the wood band and the labels (resources/bitmaps/*.bmp), the program
 icon (resources/lorvanix.ico) and the resource script that names them
-(resources/bitmaps.rc).  Run it after changing a drawing and commit what it
-writes; the build only embeds the files.
+(resources/bitmaps.rc); and the installer's title and notice
+(resources/setup/*.bmp, named by resources/lvxsetup.rc).  Run it after
+changing a drawing and commit what it writes; the build only embeds the
+files.
 
     tools/gen_bitmaps.py                 write everything
     tools/gen_bitmaps.py --apercu x.png  also compose the toolbar and labels
@@ -16,13 +18,14 @@ import os
 import sys
 
 import bitmaps_boutons as boutons
+import bitmaps_installation as installation
 import bitmaps_verif
 import bitmaps_formats as formats
 import bitmaps_pictos as pictos
 from bitmaps_bois import bois
 from bitmaps_icone import icone
 from bitmaps_raster import Image
-from bitmaps_textes import etiquette
+from bitmaps_textes import etiquette, largeur_encre
 
 RACINE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RESSOURCES = os.path.join(RACINE, "resources")
@@ -80,6 +83,13 @@ ETIQUETTES = (
 
 ICONE = (300, "lorvanix.ico", (32, 16))
 
+# The installer's window, which paints them on the same background: folder
+# inside resources/, then resource name, file stem, size; the notice's text.
+INSTALLATION = "setup"
+TITRE_INSTALLATION = ("TitreBitmap", "titre", 458, 112)
+NOTICE_INSTALLATION = ("LicenceBitmap", "licence", 398, 22)
+TEXTE_NOTICE = "Lorvanix 6.1 — logiciel libre d'utilisation, voir licence.txt"
+
 
 def bmp_boutons():
     """(resource id, file name) of every toolbar picture."""
@@ -123,9 +133,23 @@ def generer():
                formats.bmp24(img, FOND))
     ecrire(os.path.join(RESSOURCES, ICONE[1]),
            formats.ico([icone(c) for c in ICONE[2]]))
+    generer_installation()
     with open(os.path.join(RESSOURCES, "bitmaps.rc"), "w",
               encoding="utf-8", newline="\n") as f:
         f.write(script_ressources())
+
+
+def generer_installation():
+    dossier = os.path.join(RESSOURCES, INSTALLATION)
+    os.makedirs(dossier, exist_ok=True)
+    _, fichier, largeur, hauteur = TITRE_INSTALLATION
+    ecrire(os.path.join(dossier, fichier + ".bmp"),
+           formats.bmp24(installation.titre(largeur, hauteur), FOND))
+    _, fichier, largeur, hauteur = NOTICE_INSTALLATION
+    gauche = (largeur - largeur_encre(TEXTE_NOTICE)) // 2
+    ecrire(os.path.join(dossier, fichier + ".bmp"),
+           formats.bmp24(etiquette(TEXTE_NOTICE, largeur, hauteur, gauche,
+                                   FOND), FOND))
 
 
 def lire(fichier):
