@@ -67,8 +67,7 @@ bool DateFichier(const std::string& chemin, FILETIME* date, const FILETIME* nouv
 }
 
 // essais\installation\<cas>\source: the installer and the 24 files but
-// `manquant`, each dated apart. The build ships every one of them; a
-// document not built yet gets a stand-in, since only its copy is tested.
+// `manquant`, each dated apart, as the build ships them.
 std::string PreparerSource(const std::string& cas, const std::string& manquant) {
   const std::string source = PreparerDossier("installation\\" + cas + "\\source");
   const std::string bin = DossierBinaires();
@@ -78,10 +77,7 @@ std::string PreparerSource(const std::string& cas, const std::string& manquant) 
     const std::string nom = FICHIERS[i];
     if (nom == manquant) continue;
     const std::string cible = source + "\\" + nom;
-    if (!CopyFileA((bin + "\\" + nom).c_str(), cible.c_str(), FALSE)) {
-      std::printf("  %s absent de %s : fichier de remplacement\n", nom.c_str(), bin.c_str());
-      EcrireFichier(cible, nom + " : fichier d'essai de l'installation\r\n");
-    }
+    Verifier(CopyFileA((bin + "\\" + nom).c_str(), cible.c_str(), FALSE) != 0, nom + " copie dans " + source);
     const FILETIME date = DateSource(i);
     DateFichier(cible, nullptr, &date);
   }
