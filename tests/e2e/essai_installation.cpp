@@ -165,6 +165,15 @@ void VerifierCopies(const std::string& source, const std::string& cible, int cop
   }
 }
 
+// The Linux home folder of the prefix's user, as a Windows path (Z:\...).
+std::string DossierPersonnel() {
+  char chemin[MAX_PATH] = {};
+  GetEnvironmentVariableA("WINEHOMEDIR", chemin, sizeof chemin);
+  std::string dossier = chemin;
+  if (dossier.rfind("\\??\\", 0) == 0) dossier = dossier.substr(4);
+  return dossier;
+}
+
 std::string GroupeMenuDemarrer() {
   char programmes[MAX_PATH] = {};
   SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programmes);
@@ -238,6 +247,15 @@ void InstallationComplete() {
     PiloteAttendre([&] { return LireFichier(lien, octets) && !octets.empty(); });
     if (Verifier(LireFichier(lien, octets), "element du menu Demarrer : " + lien))
       Verifier(LienNomme(octets, e.fichier), lien + " mene a " + e.fichier);
+  }
+  // Wine's menu builder turns the program's and the help's links into
+  // desktop entries of the Linux menu; the licence's (a text file) gets none.
+  const std::string entrees = DossierPersonnel() + "\\.local\\share\\applications\\wine\\Programs\\Lorvanix 6.1";
+  for (const char* nom : {"Lorvanix 6.1", "Aide de Lorvanix 6.1"}) {
+    const std::string entree = entrees + "\\" + nom + ".desktop";
+    std::string octets;
+    Verifier(PiloteAttendre([&] { return LireFichier(entree, octets); }), "entree du menu Linux : " + entree);
+    Verifier(octets.find("Name=" + std::string(nom) + "\n") != std::string::npos, entree + " porte son nom");
   }
   // The group's Explorer windows may come late: closed for a while.
   for (int i = 0; i < 10; i++) {
