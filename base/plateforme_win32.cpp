@@ -206,6 +206,9 @@ void EditAction(void*, Poignee edit, ActionEdit action) {
 int PressePapiersTexte(void*) { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
 void Aide(void*, Poignee fenetre, const char* fichier) {
   WinHelpA((HWND)fenetre, fichier, HELP_FORCEFILE, 0);
+  // Wine's viewer ignores force-file; the contents, asked next, are the
+  // page force-file shows on Windows.
+  WinHelpA((HWND)fenetre, fichier, HELP_CONTENTS, 0);
 }
 void MinuteurDemarrer(void*, Poignee fenetre, unsigned id, unsigned periode) {
   SetTimer((HWND)fenetre, id, periode, nullptr);

@@ -45,7 +45,11 @@ LRESULT CALLBACK ProcClavier(int code, WPARAM w, LPARAM l) {
   if (d.aide || d.commande) {
     // The help engine pumps messages: a second F1 must not start it again.
     etat.occupe = 1;
-    if (d.aide) WinHelpA(GetFocus(), "lorvanix.hlp", HELP_FORCEFILE, 0);
+    if (d.aide) {
+      WinHelpA(GetFocus(), "lorvanix.hlp", HELP_FORCEFILE, 0);
+      // Wine's viewer ignores force-file; the contents are the same page.
+      WinHelpA(GetFocus(), "lorvanix.hlp", HELP_CONTENTS, 0);
+    }
     if (d.commande) Poster(d.commande);
     etat.occupe = 0;
   }

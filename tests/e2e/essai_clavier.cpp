@@ -168,8 +168,31 @@ bool FermerAides(HWND fenetre) {
   return AidesOuvertes().empty();
 }
 
-// F1 (by name) and Aide (full path) start the help viewer on a help file
-// that is not there: nothing else happens, no message, the program goes on.
+// The help viewer's main window, and the text of the page it shows.
+HWND FenetreAide() { return FindWindowA("MS_WINHELP", nullptr); }
+std::string PageAide() {
+  HWND page = nullptr;
+  EnumChildWindows(
+      FenetreAide(),
+      [](HWND f, LPARAM l) -> BOOL {
+        char classe[64] = {};
+        GetClassNameA(f, classe, sizeof classe);
+        if (lstrcmpiA(classe, "RichEdit20A") != 0) return TRUE;
+        *(HWND*)l = f;
+        return FALSE;
+      },
+      (LPARAM)&page);
+  if (!page) return "";
+  std::vector<char> texte(8192, '\0');
+  DWORD_PTR copies = 0;
+  SendMessageTimeoutA(page, WM_GETTEXT, texte.size(), (LPARAM)texte.data(), SMTO_NORMAL, 2000, &copies);
+  return std::string(texte.data(), copies);
+}
+// The contents page of the shipped help, as its first words read.
+bool SommaireAffiche() { return PageAide().find("Lorvanix 6.1 est un fichier de fiches") != std::string::npos; }
+
+// F1 (by name) and Aide (full path) open the shipped help on its contents
+// page, "Sommaire"; no message, the program goes on.
 void ToucheF1() {
   Programme p;
   if (!Verifier(FermerAides(nullptr), "aucun visualiseur d'aide avant le cas") ||
@@ -179,13 +202,17 @@ void ToucheF1() {
   }
   if (Verifier(PiloteAuPremierPlan(p.principale), "fenetre principale au premier plan")) {
     PiloteTouche(VK_F1);
-    Verifier(PiloteAttendre([] { return !AidesOuvertes().empty(); }, 5000), "F1 : winhlp32.exe est lance");
+    Verifier(PiloteAttendre(SommaireAffiche, 10000), "F1 : l'aide s'ouvre sur son sommaire");
+    Sleep(1000);  // the viewer paints its page after filling it
+    if (HWND aide = FenetreAide()) PiloteCapturer(aide, "touche_f1_aide");
     Verifier(PiloteSynchroniser(p), "F1 : le programme repond");
     Verifier(PiloteChercherDialogue(p, TITRE_BOITES) == nullptr, "F1 : aucun message");
     Verifier(FermerAides(p.principale), "F1 : visualiseur d'aide ferme");
   }
   PiloteCommande(p, CMD_AIDE);
-  Verifier(PiloteAttendre([] { return !AidesOuvertes().empty(); }, 5000), "Aide : winhlp32.exe est lance");
+  Verifier(PiloteAttendre(SommaireAffiche, 10000), "Aide : l'aide s'ouvre sur son sommaire");
+  Sleep(1000);
+  if (HWND aide = FenetreAide()) PiloteCapturer(aide, "touche_f1_menu_aide");
   Verifier(PiloteSynchroniser(p), "Aide : le programme repond");
   Verifier(PiloteChercherDialogue(p, TITRE_BOITES) == nullptr, "Aide : aucun message");
   Verifier(FermerAides(p.principale), "Aide : visualiseur d'aide ferme");

@@ -62,7 +62,7 @@ std::string PreparerDossier(const std::string& relatif) {
 
 bool CopierProgramme(const std::string& source, const std::string& destination) {
   bool ok = true;
-  for (const char* motif : {"*.exe", "*.dll", "*.lvx", "*.cfg"}) {
+  for (const char* motif : {"*.exe", "*.dll", "*.lvx", "*.cfg", "*.hlp"}) {
     for (const std::string& nom : ListerFichiers(source, motif)) {
       // The test programs live beside the program but are not part of it.
       if (nom.rfind("essai_", 0) == 0) continue;
