@@ -31,10 +31,7 @@ zipper() {
   parent=$(dirname "$dossier")
   nom=$(basename "$dossier")
   rm -f "$dossier.zip"
-  if command -v zip >/dev/null; then
-    (cd "$parent" && zip -q -r -X "$nom.zip" "$nom")
-  else
-    python3 - "$parent" "$nom" <<'PY'
+  python3 - "$parent" "$nom" <<'PY'
 import os
 import sys
 import zipfile
@@ -46,7 +43,6 @@ with zipfile.ZipFile(os.path.join(parent, nom + ".zip"), "w",
         archive.write(os.path.join(parent, nom, fichier),
                       nom + "/" + fichier)
 PY
-  fi
 }
 
 publication=build/publication

@@ -170,18 +170,16 @@ bool FermerAides(HWND fenetre) {
 
 // The help viewer's main window, and the text of the page it shows.
 HWND FenetreAide() { return FindWindowA("MS_WINHELP", nullptr); }
+BOOL CALLBACK TrouverPage(HWND f, LPARAM l) {
+  char classe[64] = {};
+  GetClassNameA(f, classe, sizeof classe);
+  if (lstrcmpiA(classe, "RichEdit20A") != 0) return TRUE;
+  *(HWND*)l = f;
+  return FALSE;
+}
 std::string PageAide() {
   HWND page = nullptr;
-  EnumChildWindows(
-      FenetreAide(),
-      [](HWND f, LPARAM l) -> BOOL {
-        char classe[64] = {};
-        GetClassNameA(f, classe, sizeof classe);
-        if (lstrcmpiA(classe, "RichEdit20A") != 0) return TRUE;
-        *(HWND*)l = f;
-        return FALSE;
-      },
-      (LPARAM)&page);
+  EnumChildWindows(FenetreAide(), TrouverPage, (LPARAM)&page);
   if (!page) return "";
   std::vector<char> texte(8192, '\0');
   DWORD_PTR copies = 0;
