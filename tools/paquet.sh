@@ -8,15 +8,19 @@ set -euo pipefail
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$racine"
 
-bash tools/publier.sh
-
 version=$(sed -n '1s/^lorvanix (\([^)]*\)).*/\1/p' paquet/changelog)
 [[ -n $version ]] || { echo "paquet.sh: pas de version en tête de paquet/changelog" >&2; exit 1; }
+sortie=build/paquet
+deb=$sortie/lorvanix_${version}_amd64.deb
+# No package of an earlier run stands in for one that failed.
+rm -f "$deb"
+
+bash tools/publier.sh
+
 # The date of the last changelog entry: the same package on every run.
 SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' paquet/changelog | head -n 1)" +%s)
 export SOURCE_DATE_EPOCH
 
-sortie=build/paquet
 arbre=$sortie/racine
 rm -rf "$arbre"
 umask 022
@@ -58,6 +62,5 @@ sed -e "s/@VERSION@/$version/" -e "s/@TAILLE@/$taille/" paquet/control >"$arbre/
 chmod 644 "$arbre/DEBIAN/control" "$arbre/DEBIAN/md5sums"
 find "$arbre" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
-deb=$sortie/lorvanix_${version}_amd64.deb
 dpkg-deb --root-owner-group -Zxz --build "$arbre" "$deb"
 echo "paquet.sh: $deb ($(du -k "$deb" | cut -f1) Kio, $taille Kio installés)"

@@ -105,6 +105,38 @@ controle "copyright lisible par machine, avec la licence" grep -q "^License: Lor
 controle "exemple.lvx commence par l'en-tête des fiches" \
   test "$(head -c 32 "$travail/racine/usr/lib/lorvanix/win64/exemple.lvx")" = "LorVanix version1 Fichier CARTES"
 
+# The launcher without a working Wine: its loaders replaced by `chargeur`.
+# Prints what it wrote on the terminal and its exit code.
+sans_wine() {
+  local chargeur=$1
+  sed -e "s|^LOADER_I686=.*|LOADER_I686=$chargeur|" -e "s|^LOADER_X86_64=.*|LOADER_X86_64=$chargeur|" \
+    "$travail/racine/usr/bin/lorvanix" >"$travail/lanceur"
+  env -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR -u XDG_DATA_HOME HOME="$travail/maison" \
+    bash "$travail/lanceur" "$travail/fiches.lvx" 2>&1 >/dev/null
+  echo "code $?"
+}
+# The message holds every text given and the exit code is 1.
+dit_puis_rend_1() {
+  local message=$1 texte
+  shift
+  for texte in "$@"; do
+    [[ $message == *"$texte"* ]] || return 1
+  done
+  [[ $message == *$'\n'"code 1" ]]
+}
+printf '#!/bin/sh\necho "/usr/lib/wine/wine: cannot execute binary file: Exec format error" >&2\nexit 126\n' \
+  >"$travail/chargeur_casse"
+chmod 755 "$travail/chargeur_casse"
+message=$(sans_wine "$travail/absent")
+echo "$message" | sed 's/^/    lanceur> /'
+controle "sans Wine, le lanceur le dit et rend 1" \
+  dit_puis_rend_1 "$message" "Wine n'est pas installé"
+message=$(sans_wine "$travail/chargeur_casse")
+echo "$message" | sed 's/^/    lanceur> /'
+controle "Wine qui ne démarre pas : le lanceur donne son erreur et rend 1" \
+  dit_puis_rend_1 "$message" "Wine ne démarre pas" "Exec format error"
+controle "sans Wine, rien n'est créé chez l'utilisateur" test ! -e "$travail/maison/.local/share/lorvanix"
+
 lintian --display-info --tag-display-limit 0 "$deb" >"$travail/lintian" 2>"$travail/lintian.err"
 statut=$?
 sed 's/^/lintian: /' "$travail/lintian"
