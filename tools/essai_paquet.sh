@@ -13,7 +13,7 @@
 set -uo pipefail
 
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$racine"
+cd "$racine" || exit 1
 
 if ((EUID != 0)); then
   echo "essai_paquet: ignoré : il installe le paquet dans la machine, ce que seul root peut faire"
@@ -191,7 +191,7 @@ verifier "gestionnaire de fenêtres openbox sur $DISPLAY" kill -0 "$gestionnaire
 echo "essai_paquet: écran $DISPLAY, dossier de l'utilisateur $dossier_utilisateur"
 
 # --- first start: the prefix made, the file given as a Linux path
-cd "$HOME"
+cd "$HOME" || exit 1
 demarrer "$fiche"
 premier=$duree
 verifier "premier démarrage : la boîte d'information s'affiche" test -n "$premier"
@@ -203,6 +203,13 @@ verifier "le programme montre « Signets d'été.lvx » : titre, compteurs, fich
 url=$(sed -n 's/^URL de la fiche : //p' <<<"$dernier_assistant" | tr -d '\r')
 titre_x() { xdotool search --onlyvisible --name "^Lorvanix 6\.1 Signets d'été\.lvx\$" >/dev/null; }
 verifier "titre X de la fenêtre : « Lorvanix 6.1 Signets d'été.lvx »" titre_x
+# The desktop entry's StartupWMClass: docks put the window under its icon.
+classe_x() {
+  local fenetre
+  fenetre=$(xdotool search --onlyvisible --name "^Lorvanix 6\.1 Signets" | head -n 1)
+  xprop -id "$fenetre" WM_CLASS | grep -qF '"lorvanix.exe"'
+}
+verifier "classe X de la fenêtre : lorvanix.exe (StartupWMClass)" classe_x
 capture=$captures/paquet_lanceur.png
 import -display "$DISPLAY" -window root "$capture" 2>/dev/null
 verifier "capture $capture (non noire)" \

@@ -29,7 +29,7 @@ mkdir -p "$arbre/DEBIAN" "$arbre/usr/bin" "$arbre/usr/share/applications" \
 
 for dossier in win32 win64; do
   mkdir -p "$arbre/usr/lib/lorvanix/$dossier"
-  for f in build/publication/lorvanix-6.1-$dossier/*; do
+  for f in "build/publication/lorvanix-6.1-$dossier"/*; do
     [[ ${f##*/} == lvxsetup.exe ]] || install -m 644 "$f" "$arbre/usr/lib/lorvanix/$dossier/"
   done
 done

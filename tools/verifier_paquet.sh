@@ -8,7 +8,7 @@
 set -uo pipefail
 
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$racine"
+cd "$racine" || exit 1
 version=$(sed -n '1s/^lorvanix (\([^)]*\)).*/\1/p' paquet/changelog)
 deb=${1:-build/paquet/lorvanix_${version}_amd64.deb}
 
