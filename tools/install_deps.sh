@@ -8,6 +8,7 @@ paquets=(
   wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   xvfb x11-utils imagemagick fonts-wine fonts-liberation locales
   chromium ghostscript poppler-utils python3
+  desktop-file-utils lintian xdg-utils shared-mime-info libfile-mimeinfo-perl xdotool openbox
 )
 
 manquants=()

@@ -81,6 +81,37 @@ else
 fi
 echo "bout en bout : $((SECONDS - debut)) s"
 
+# The Debian package, each step counted as one test: made from both builds
+# and checked (contents, desktop entry, lintian); then installed, started
+# through its launcher and removed, on this machine (root only, else
+# "ignoré": exit code 77).
+paquet_reussis=0
+compter() {
+  echo "== $*"
+  local code=0
+  "$@" || code=$?
+  if ((code == 0)); then
+    paquet_reussis=$((paquet_reussis + 1))
+  elif ((code == 77)); then
+    echo "test.sh: ignoré : $*"
+  else
+    echo "test.sh: échec de : $*" >&2
+    etapes_ratees=$((etapes_ratees + 1))
+  fi
+  return "$code"
+}
+paquet_fait_et_verifie() {
+  bash tools/paquet.sh && bash tools/verifier_paquet.sh
+}
+debut=$SECONDS
+if compter paquet_fait_et_verifie; then
+  compter bash tools/essai_paquet.sh || true
+else
+  echo "test.sh: pas de paquet : tools/essai_paquet.sh compte comme raté" >&2
+  etapes_ratees=$((etapes_ratees + 1))
+fi
+echo "paquet Debian : $((SECONDS - debut)) s"
+
 # Summary: ctest's own closing lines, then one line for both trees.
 reussis=0
 rates=0
@@ -94,6 +125,7 @@ for journal in "$journaux/natif.txt" "$journaux/windows.txt"; do
 done
 rm -rf "$journaux"
 
+reussis=$((reussis + paquet_reussis))
 rates=$((rates + etapes_ratees))
 echo "$reussis passed, $rates failed"
 ((rates == 0))
