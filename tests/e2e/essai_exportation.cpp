@@ -28,16 +28,6 @@ const char* const TITRE_MARQUEES_SOUS = "Enregistrer les fiches marquées :";
 const char* const TITRE_A_DECOUPER = "Fichier Lorvanix à découper en deux parties égales :";
 const char* const TITRE_DEUXIEME = "Deuxième partie du fichier Lorvanix :";
 
-// Windows-1252 to UTF-8, as the browser shows the page's entities.
-std::string Utf8(const std::string& texte) {
-  std::wstring large(texte.size(), L'\0');
-  int n = MultiByteToWideChar(1252, 0, texte.data(), (int)texte.size(), large.data(), (int)large.size());
-  std::string sortie(4 * texte.size() + 1, '\0');
-  int m = WideCharToMultiByte(CP_UTF8, 0, large.data(), n, sortie.data(), (int)sortie.size(), nullptr, nullptr);
-  sortie.resize(m);
-  return sortie;
-}
-
 FicheLue Fiche(const std::string& nom, const std::string& url) {
   FicheLue f;
   f.champs[0] = nom;

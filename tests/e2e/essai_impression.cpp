@@ -40,15 +40,6 @@ bool RecevoirDocument(const std::string& dossier, const std::string& nom) {
   return Verifier(CopyFileA(Document().c_str(), (dossier + "\\" + nom).c_str(), FALSE) != 0, nom + " copie");
 }
 
-std::string Utf8(const std::string& texte) {
-  std::wstring large(texte.size(), L'\0');
-  int n = MultiByteToWideChar(1252, 0, texte.data(), (int)texte.size(), large.data(), (int)large.size());
-  std::string sortie(4 * texte.size() + 1, '\0');
-  int m = WideCharToMultiByte(CP_UTF8, 0, large.data(), n, sortie.data(), (int)sortie.size(), nullptr, nullptr);
-  sortie.resize(m);
-  return sortie;
-}
-
 bool EcrireLignes(const std::string& chemin, const std::vector<std::string>& lignes) {
   std::string octets;
   for (const std::string& l : lignes) octets += Utf8(l) + "\n";

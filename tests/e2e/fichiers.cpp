@@ -112,3 +112,12 @@ std::vector<std::string> ListerFichiers(const std::string& dossier, const char* 
   FindClose(h);
   return noms;
 }
+
+std::string Utf8(const std::string& texte) {
+  std::wstring large(texte.size(), L'\0');
+  int n = MultiByteToWideChar(1252, 0, texte.data(), (int)texte.size(), large.data(), (int)large.size());
+  std::string sortie(4 * texte.size() + 1, '\0');
+  int m = WideCharToMultiByte(CP_UTF8, 0, large.data(), n, sortie.data(), (int)sortie.size(), nullptr, nullptr);
+  sortie.resize(m);
+  return sortie;
+}

@@ -11,7 +11,9 @@ std::string DossierBinaires();
 std::string PreparerDossier(const std::string& relatif);
 bool CreerDossiers(const std::string& chemin);
 bool SupprimerArbre(const std::string& chemin);
-// Copies the program's .exe, .dll and .lvx from `source` (not the tests).
+// Windows-1252 text as UTF-8, as Linux tools read the files written for them.
+std::string Utf8(const std::string& texte);
+// Copies the program's .exe, .dll, .lvx, .cfg and .hlp from `source` (not the tests).
 bool CopierProgramme(const std::string& source, const std::string& destination);
 bool FichierExiste(const std::string& chemin);
 bool LireFichier(const std::string& chemin, std::string& octets);
